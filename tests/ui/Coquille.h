@@ -6,6 +6,7 @@
 #include "core/data/Travail.h"
 #include "core/link/ConfigCom.h"
 #include "core/link/Horloge.h"
+#include "core/link/ListePorts.h"
 #include "core/link/PortCom.h"
 #include "core/sim/Banc.h"
 #include "ui/app/Fenetres.h"
@@ -55,8 +56,7 @@ struct Coquille {
         if (port) {
             auto e = std::make_unique<Etude>();
             e->RepertoireProgramme = Dossier.path().toStdString();
-            e->Config.NomPort.Affecte(port->substr(0, 6));
-            if (port->size() > 6) e->Config.NomPortComplet = *port;
+            e->Config.ChoisitPort(*port);
             EcrireConfig(*e, Services);
         }
         ZYV2 = std::make_unique<TZYV2>(*E, Liaison, Services, F);

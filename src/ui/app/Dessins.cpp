@@ -72,7 +72,8 @@ void DessineModule(QPainter& p, const QRectF& r) {
     p.setBrush(QColor(24, 60, 40));
     p.drawRect(ecran);
     p.setPen(QColor(120, 255, 160));
-    QFont f = p.font();
+    const QFont normale = p.font();
+    QFont f = normale;
     f.setFamily(QStringLiteral("monospace"));
     f.setPointSizeF(11);
     p.setFont(f);
@@ -87,7 +88,7 @@ void DessineModule(QPainter& p, const QRectF& r) {
     // Serial connector.
     p.setBrush(QColor(120, 120, 140));
     p.drawRect(QRectF(r.left() + 30, r.bottom() - 22, 60, 12));
-    f.setFamily(QString());
+    f = normale;
     f.setPointSizeF(9);
     p.setFont(f);
     p.setPen(Qt::black);

@@ -64,6 +64,8 @@ void TComSelect::Reconstruit() {
         b->setObjectName(QStringLiteral("RadioCom%1").arg(i));
         ui_->LayoutPorts->insertWidget(static_cast<int>(i), b);
         groupe_->addButton(b, static_cast<int>(i));
+        // Added to a frame that may already be on screen.
+        b->show();
     }
 }
 

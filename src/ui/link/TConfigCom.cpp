@@ -40,8 +40,7 @@ void TConfigCom::BitBtnOKClick() {
     ui_->ComSelectZYV->NomComportSelect(nom);
     if (nom.empty()) return;
     // The record keeps six bytes; a longer device name is kept whole beside them.
-    etude_.Config.NomPort.Affecte(nom.substr(0, 6));
-    etude_.Config.NomPortComplet = nom.size() > 6 ? nom : std::string();
+    etude_.Config.ChoisitPort(nom);
 }
 
 } // namespace zyv

@@ -1,5 +1,5 @@
 // The main window as a user drives it, on the simulated bench or a scripted module.
-#include "Coquille.h"
+#include "ui/Coquille.h"
 
 #include "core/data/Operations.h"
 
@@ -59,7 +59,7 @@ private slots:
 };
 
 void TestZYV2::captionsAndLayout() {
-    Coquille c(std::string("COM3"));
+    Coquille c{std::string("COM3")};
     TZYV2& w = *c.ZYV2;
     QCOMPARE(w.windowTitle(), QStringLiteral("Etude des conversions électromécaniques "));
     QCOMPARE(w.size(), QSize(798, 648));
@@ -112,7 +112,7 @@ void TestZYV2::startWithoutConfigurationFile() {
 }
 
 void TestZYV2::simulatedBenchAcceptedThenLiveValues() {
-    Coquille c(std::string(NomPortSimule));
+    Coquille c{std::string(NomPortSimule)};
     c.ZYV2->show();
     QTRY_VERIFY(c.FormConnection->isVisible());
     QCOMPARE(Texte(c, c.FormConnection.get(), "Text1"), QStringLiteral("Connexion avec le module"));
@@ -154,7 +154,7 @@ void TestZYV2::simulatedBenchAcceptedThenLiveValues() {
 }
 
 void TestZYV2::wrongIdentificationRejected() {
-    Coquille c(std::string("ttyS0"));
+    Coquille c{std::string("ttyS0")};
     c.Module->Identification = "ABCDEF";
     DemarreEtAttendsConnexion(c);
     QVERIFY(c.FormConnection->isVisible());
@@ -171,7 +171,7 @@ void TestZYV2::wrongIdentificationRejected() {
 }
 
 void TestZYV2::lostLinkShowsDashesOnceThenConnecter() {
-    Coquille c(std::string("ttyS0"));
+    Coquille c{std::string("ttyS0")};
     c.Module->MesuresAvantCoupure = 3;
     DemarreEtAttendsConnexion(c);
     QVERIFY(!c.FormConnection->isVisible());
@@ -189,7 +189,7 @@ void TestZYV2::lostLinkShowsDashesOnceThenConnecter() {
 }
 
 void TestZYV2::copyValuesBeforeAnyReading() {
-    Coquille c(std::string("COM3"));
+    Coquille c{std::string("COM3")};
     Clique(c, c.ZYV2.get(), "ButtonCopierValeurs");
     QCOMPARE(c.Services.PressePapiers,
              std::string("Um\tIm\tPEm\tN\tC\tPM\tUg\tIg\tPEg\r\n"
@@ -206,7 +206,7 @@ void TestZYV2::copyValuesBeforeAnyReading() {
 }
 
 void TestZYV2::closeCancelledKeepsRunningWithPortOpen() {
-    Coquille c(std::string(NomPortSimule));
+    Coquille c{std::string(NomPortSimule)};
     QSignalSpy fermee(c.ZYV2.get(), &TZYV2::Fermee);
     DemarreEtAttendsConnexion(c);
     QVERIFY(c.Liaison.Connecte());
@@ -244,7 +244,7 @@ void TestZYV2::closeCancelledKeepsRunningWithPortOpen() {
 }
 
 void TestZYV2::sameStudyButtonTwiceKeepsTheStudy() {
-    Coquille c(std::string("COM3"));
+    Coquille c{std::string("COM3")};
     QWidget caracteristique;
     QWidget charge;
     c.F.FormCaracteristique = &caracteristique;
@@ -297,7 +297,7 @@ void TestZYV2::sameStudyButtonTwiceKeepsTheStudy() {
 }
 
 void TestZYV2::openingAStudyFileChoosesItsWindow() {
-    Coquille c(std::string("COM3"));
+    Coquille c{std::string("COM3")};
     QWidget caracteristique;
     QWidget charge;
     c.F.FormCaracteristique = &caracteristique;

@@ -1,5 +1,5 @@
 // Choosing the port and checking the module: the configuration and connection dialogs.
-#include "Coquille.h"
+#include "ui/Coquille.h"
 
 #include "core/link/ListePorts.h"
 #include "ui/link/TComSelect.h"
@@ -32,6 +32,7 @@ void Clique(QWidget* dans, const char* nom) {
 void Choisit(TComSelect* s, int index) {
     auto* b = s->findChild<QRadioButton*>(QStringLiteral("RadioCom%1").arg(index));
     QVERIFY(b != nullptr);
+    QVERIFY(b->isVisible());
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     QCOMPARE(s->NumComportSelect(), index);
 }
@@ -50,7 +51,7 @@ private slots:
 };
 
 void TestConnexion::configurationListsPortsAndStoresTheChoice() {
-    Coquille c(std::string(NomPortSimule));
+    Coquille c{std::string(NomPortSimule)};
     TConfigCom& d = *c.ConfigCom;
     QCOMPARE(d.windowTitle(), QStringLiteral("Configuration du port de communication"));
     QCOMPARE(c.Trouve<QPushButton>(&d, "BitBtnOK")->text(), QStringLiteral("OK"));
@@ -91,7 +92,7 @@ void TestConnexion::configurationListsPortsAndStoresTheChoice() {
 }
 
 void TestConnexion::configurationWithoutSerialPortsOrListing() {
-    Coquille c(std::string("COM3"));
+    Coquille c{std::string("COM3")};
     c.PortsPresents.clear();
     TConfigCom& d = *c.ConfigCom;
     d.show();
@@ -111,7 +112,7 @@ void TestConnexion::configurationWithoutSerialPortsOrListing() {
 }
 
 void TestConnexion::portThatCannotBeOpened() {
-    Coquille c(std::string("ttyS0"));
+    Coquille c{std::string("ttyS0")};
     c.Module->Ouvrable = false;
     TFormConnection& d = *c.FormConnection;
     QCOMPARE(d.windowTitle(), QStringLiteral("Connexion"));
@@ -136,7 +137,7 @@ void TestConnexion::portThatCannotBeOpened() {
 }
 
 void TestConnexion::configurationThenCancelStillRetries() {
-    Coquille c(std::string("ttyS0"));
+    Coquille c{std::string("ttyS0")};
     c.Module->Ouvrable = false;
     TFormConnection& d = *c.FormConnection;
     d.Montre({});
@@ -163,7 +164,7 @@ void TestConnexion::configurationThenCancelStillRetries() {
 }
 
 void TestConnexion::leavingDuringTheWaitClosesThePort() {
-    Coquille c(std::string("ttyS0"));
+    Coquille c{std::string("ttyS0")};
     TFormConnection& d = *c.FormConnection;
     bool fini = false;
     d.Montre([&fini] { fini = true; });
@@ -177,7 +178,7 @@ void TestConnexion::leavingDuringTheWaitClosesThePort() {
 }
 
 void TestConnexion::simulatedBenchWindowFollowsThePort() {
-    Coquille c(std::string(NomPortSimule));
+    Coquille c{std::string(NomPortSimule)};
     TFormBancSimule& b = *c.FormBanc;
     QCOMPARE(b.windowTitle(), QStringLiteral("Banc simulé"));
     QVERIFY(!b.isVisible());
