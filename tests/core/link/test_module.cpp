@@ -22,7 +22,7 @@ struct ModuleTest : ::testing::Test {
     ModuleZYV module{*etude, port, horloge};
 
     void Connecte() {
-        etude->Config.NomPort.Affecte("COM3");
+        etude->Config.ChoisitPort("COM3");
         module.InitialiseComZYV();
         ASSERT_TRUE(module.OuvrirComZYV());
         ligne->Journal.clear();
@@ -33,7 +33,7 @@ TEST_F(ModuleTest, SansNomDePortRienNEstPrepare) {
     port.Nom = "COM7";
     module.InitialiseComZYV();
     EXPECT_EQ(port.Nom, "COM7");
-    etude->Config.NomPortComplet = "/dev/ttyUSB0";
+    etude->Config.ChoisitPort("/dev/ttyUSB0");
     module.InitialiseComZYV();
     EXPECT_EQ(port.Nom, "/dev/ttyUSB0");
 }
