@@ -136,6 +136,26 @@ private slots:
         QVERIFY(message->isVisible());
     }
 
+    // The guide built with the program, as the demo folder holds it.
+    void guideDuDossierDemo() {
+        etude_->RepertoireProgramme = ZYV_DOSSIER_DEMO;
+        TFormVisualisationPDF fenetre(*etude_);
+        fenetre.show();
+        QPdfDocument* document = fenetre.findChild<QPdfView*>()->document();
+        QCOMPARE(document->status(), QPdfDocument::Status::Ready);
+        QVERIFY2(document->pageCount() >= 6, qPrintable(QString::number(document->pageCount())));
+        QCOMPARE(document->metaData(QPdfDocument::MetaDataField::Title).toString(),
+                 QStringLiteral("Aide ZYV"));
+        QString texte;
+        for (int p = 0; p < document->pageCount(); ++p) texte += document->getAllText(p).text();
+        texte = texte.simplified();
+        for (const char* passage :
+             {"SIMUL", "Connexion non configurée", "Etude de la génératrice sur charge variable",
+              "Acquisition du point", "Temporel", "Y = a.X²+b.X+c", "Enregistrer sous",
+              "Copier les caractéristiques", "Configuration imprimante"})
+            QVERIFY2(texte.contains(QString::fromUtf8(passage)), passage);
+    }
+
     void boiteAPropos() {
         TAboutBox boite;
         QCOMPARE(boite.windowTitle(), QStringLiteral("A propos"));
