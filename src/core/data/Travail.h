@@ -32,7 +32,7 @@ template <std::size_t N> struct ShortString {
 
 constexpr int NbGrandeurs = 13;
 constexpr int NbEssaisMax = 5;
-constexpr int NbPointsMax = 2001; // indices 0..2000
+constexpr int NbPointsMax = 2001;    // indices 0..2000
 constexpr int NbSlotsValeurs = 2002; // slot 0 spare, point i in slot i + 1
 constexpr int NbConsignes = 142;
 constexpr int NbCaractMax = 4;
@@ -135,8 +135,18 @@ struct TConfiguration {
     // empty when NomPort holds the whole name.
     std::string NomPortComplet;
 
-    // The name to open: the full one when known, else the six-byte one.
-    std::string Port() const { return NomPortComplet.empty() ? NomPort.Texte() : NomPortComplet; }
+    // The name to open: the full one when it still extends NomPort, else the six-byte one.
+    std::string Port() const {
+        if (NomPortComplet.size() > NomPort.Capacite && NomPort.Longueur == NomPort.Capacite &&
+            NomPortComplet.compare(0, NomPort.Capacite, NomPort.Texte()) == 0)
+            return NomPortComplet;
+        return NomPort.Texte();
+    }
+    // Chooses a port: the first six bytes in NomPort, the whole name aside when it is longer.
+    void ChoisitPort(std::string_view nom) {
+        NomPort.Affecte(nom);
+        NomPortComplet = nom.size() > NomPort.Capacite ? std::string(nom) : std::string();
+    }
     bool operator==(const TConfiguration&) const = default;
 };
 

@@ -1,0 +1,127 @@
+#include "ui/link/TransportSerie.h"
+
+#include "core/link/ListePorts.h"
+#include "core/sim/Banc.h"
+
+#include <QDeadlineTimer>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+
+namespace zyv {
+
+namespace {
+
+// Pseudo-terminals accept the line settings only in part (no modem lines, no speed).
+bool EstPseudoTerminal(const QString& emplacement) {
+    return emplacement.startsWith(QLatin1String("/dev/pts/")) ||
+           emplacement.startsWith(QLatin1String("/dev/ttys")) ||
+           emplacement.startsWith(QLatin1String("/dev/ptmx"));
+}
+
+bool Perdu(QSerialPort::SerialPortError e) {
+    return e != QSerialPort::NoError && e != QSerialPort::TimeoutError;
+}
+
+} // namespace
+
+TransportSerie::TransportSerie() = default;
+
+TransportSerie::~TransportSerie() {
+    close();
+}
+
+bool TransportSerie::open(const std::string& nom, const ParametresLigne& p) {
+    close();
+    port_ = std::make_unique<QSerialPort>();
+    port_->setPortName(QString::fromStdString(nom));
+    const QString emplacement = QSerialPortInfo(*port_).systemLocation();
+    pseudoTerminal_ = EstPseudoTerminal(emplacement.isEmpty() ? port_->portName() : emplacement);
+    if (!port_->open(QIODevice::ReadWrite)) {
+        port_.reset();
+        return false;
+    }
+    port_->setReadBufferSize(p.TailleFiles);
+    const bool reglee =
+        port_->setBaudRate(p.Vitesse) &&
+        port_->setDataBits(static_cast<QSerialPort::DataBits>(p.BitsDonnees)) &&
+        port_->setParity(p.Parite ? QSerialPort::EvenParity : QSerialPort::NoParity) &&
+        port_->setStopBits(p.BitsStop == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+        port_->setFlowControl(p.ControleFlux ? QSerialPort::HardwareControl
+                                             : QSerialPort::NoFlowControl);
+    if (!reglee && !pseudoTerminal_) {
+        close();
+        return false;
+    }
+    port_->clearError();
+    return true;
+}
+
+void TransportSerie::close() {
+    if (port_) {
+        if (port_->isOpen()) port_->close();
+        port_.reset();
+    }
+}
+
+bool TransportSerie::isOpen() const {
+    return port_ && port_->isOpen();
+}
+
+bool TransportSerie::write(const std::uint8_t* octets, std::size_t n, std::int64_t timeoutMs) {
+    if (!isOpen()) return false;
+    if (n == 0) return true;
+    const auto ecrits = port_->write(reinterpret_cast<const char*>(octets), static_cast<qint64>(n));
+    if (ecrits != static_cast<qint64>(n)) return false;
+    QDeadlineTimer limite(timeoutMs);
+    while (port_->bytesToWrite() > 0) {
+        if (!port_->waitForBytesWritten(static_cast<int>(limite.remainingTime())) ||
+            Perdu(port_->error()))
+            return false;
+    }
+    return !Perdu(port_->error());
+}
+
+std::ptrdiff_t TransportSerie::read(std::uint8_t* dest, std::size_t n, std::int64_t timeoutMs) {
+    if (!isOpen()) return -1;
+    if (port_->bytesAvailable() == 0) {
+        port_->clearError();
+        if (!port_->waitForReadyRead(static_cast<int>(std::max<std::int64_t>(timeoutMs, 0)))) {
+            if (Perdu(port_->error()) || !port_->isOpen()) return -1;
+            return 0;
+        }
+    }
+    const qint64 lus = port_->read(reinterpret_cast<char*>(dest), static_cast<qint64>(n));
+    if (lus < 0) return -1;
+    if (lus == 0 && Perdu(port_->error())) return -1;
+    return static_cast<std::ptrdiff_t>(lus);
+}
+
+void TransportSerie::purge() {
+    if (!isOpen()) return;
+    port_->clear(QSerialPort::AllDirections);
+    port_->readAll();
+}
+
+bool TransportSerie::raiseDtr() {
+    if (!isOpen()) return false;
+    const bool ok = port_->setDataTerminalReady(true);
+    // A pseudo-terminal has no modem lines: the refusal leaves the line usable.
+    if (!ok && pseudoTerminal_) port_->clearError();
+    return ok;
+}
+
+FabriqueTransport FabriqueTransportZYV(Banc& banc, Horloge& horloge) {
+    return [&banc, &horloge](const std::string& nom) -> std::shared_ptr<Transport> {
+        if (nom == NomPortSimule) return std::make_shared<TransportSimule>(banc, horloge);
+        return std::make_shared<TransportSerie>();
+    };
+}
+
+std::vector<std::string> PortsSysteme() {
+    std::vector<std::string> noms;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        noms.push_back(info.portName().toStdString());
+    return noms;
+}
+
+} // namespace zyv

@@ -1,0 +1,152 @@
+#include "TransportScripte.h"
+#include "core/link/ConfigCom.h"
+#include "core/link/ListePorts.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zyv {
+namespace {
+
+using test::TransportScripte;
+
+const std::vector<std::uint8_t> ReponseExemple{0x09, 0x7E, 0x05, 0x50, 0x0D, 0x7A,
+                                               0x00, 0xFD, 0x07, 0xD0, 0x03, 0xE8};
+
+struct ModuleTest : ::testing::Test {
+    HorlogeManuelle horloge;
+    std::shared_ptr<TransportScripte> ligne = std::make_shared<TransportScripte>(horloge);
+    std::unique_ptr<Etude> etude = std::make_unique<Etude>();
+    TPortCom port{[this](const std::string&) { return ligne; }, horloge};
+    ModuleZYV module{*etude, port, horloge};
+
+    void Connecte() {
+        etude->Config.ChoisitPort("COM3");
+        module.InitialiseComZYV();
+        ASSERT_TRUE(module.OuvrirComZYV());
+        ligne->Journal.clear();
+    }
+};
+
+TEST_F(ModuleTest, SansNomDePortRienNEstPrepare) {
+    port.Nom = "COM7";
+    module.InitialiseComZYV();
+    EXPECT_EQ(port.Nom, "COM7");
+    etude->Config.ChoisitPort("/dev/ttyUSB0");
+    module.InitialiseComZYV();
+    EXPECT_EQ(port.Nom, "/dev/ttyUSB0");
+}
+
+TEST_F(ModuleTest, LectureValeurPurgeEnvoieFFEtDecode) {
+    Connecte();
+    ligne->Repond(0xFF, ReponseExemple);
+    module.LectureValeur();
+    EXPECT_EQ(ligne->Journal, (std::vector<std::string>{"purge", "write"}));
+    EXPECT_EQ(ligne->Ecrits, std::vector<std::uint8_t>{0xFF});
+    const TMesure attendu{0, 3450, 253, 914, 2430, 1360, 3304, 276, 2000, 1000, 2000, 1000, 0};
+    EXPECT_EQ(etude->MesureCourante, attendu);
+    EXPECT_TRUE(module.Connecte());
+}
+
+TEST_F(ModuleTest, EchecMarqueLaMesureEtGardeLeReste) {
+    Connecte();
+    ligne->Repond(0xFF, ReponseExemple);
+    module.LectureValeur();
+    TMesure avant = etude->MesureCourante;
+
+    ligne->Repond(0xFF, {0x09, 0x7E, 0x05}); // short reply
+    module.LectureValeur();
+    EXPECT_FALSE(module.Connecte());
+    avant[GNumero] = -1;
+    EXPECT_EQ(etude->MesureCourante, avant);
+
+    // Closed port: nothing is written, the reading is marked again.
+    etude->MesureCourante[GNumero] = 0;
+    ligne->Ecrits.clear();
+    module.LectureValeur();
+    EXPECT_TRUE(ligne->Ecrits.empty());
+    EXPECT_EQ(etude->MesureCourante[GNumero], -1);
+}
+
+TEST_F(ModuleTest, LectureVersion) {
+    Connecte();
+    ligne->Repond(0xFD, {'Z', 'Y', 'V', 1, 2, 3});
+    EXPECT_EQ(module.LectureVersion(), std::string("ZYV\x01\x02\x03", 6));
+    EXPECT_EQ(ligne->Ecrits, std::vector<std::uint8_t>{0xFD});
+
+    ligne->Repond(0xFD, {'Z', 'Y', 'V'});
+    std::string s = "ancien";
+    module.LectureVersion(s);
+    EXPECT_EQ(s, "");
+    EXPECT_FALSE(module.Connecte());
+}
+
+TEST_F(ModuleTest, ConsigneEnvoyeeSeuleSansPurgeNiLecture) {
+    module.SetCharge(80); // closed: nothing
+    EXPECT_TRUE(ligne->Ecrits.empty());
+    Connecte();
+    module.SetCharge(0);
+    module.SetCharge(150);
+    module.SetCharge(CommandeFinCycle);
+    EXPECT_EQ(ligne->Ecrits, (std::vector<std::uint8_t>{0, 150, 254}));
+    EXPECT_EQ(ligne->Journal, (std::vector<std::string>{"write", "write", "write"}));
+    EXPECT_TRUE(module.Connecte());
+}
+
+TEST_F(ModuleTest, TempsDuCycleDeCharge) {
+    Connecte();
+    ligne->Repond(0xFF, ReponseExemple);
+    etude->Travail.TypeEtude = EtudeChargeGeneratrice;
+
+    // Before any cycle Temps0 is 0: time counts from midnight.
+    horloge.RegleHeure(3600000);
+    module.LectureValeur();
+    EXPECT_EQ(etude->MesureCourante[GTemps], 360000);
+    EXPECT_EQ(etude->PasCharge, 7200);
+
+    horloge.RegleHeure(86399000);
+    module.SetTemps0();
+    EXPECT_EQ(etude->Temps0, 86399000);
+    horloge.Avance(15750); // across midnight
+    EXPECT_EQ(module.TempsEcoule(), 1575);
+    module.LectureValeur();
+    EXPECT_EQ(etude->MesureCourante[GTemps], 1575);
+    EXPECT_EQ(etude->PasCharge, 32);
+
+    horloge.Avance(-1);    // ignored by the manual clock
+    horloge.Avance(15250); // 31 s in total
+    module.LectureValeur();
+    EXPECT_EQ(etude->MesureCourante[GTemps], 3100);
+    EXPECT_EQ(etude->PasCharge, 62);
+
+    etude->Travail.TypeEtude = EtudeCaractMoteur;
+    module.LectureValeur();
+    EXPECT_EQ(etude->MesureCourante[GTemps], 0);
+    EXPECT_EQ(etude->PasCharge, 0);
+}
+
+TEST(ListePorts, SimulToujoursDernier) {
+    std::vector<std::string> items{"vieux"};
+    EnumComPorts(items, [] { return std::vector<std::string>{"ttyS1", "ttyUSB0", "ttyS0"}; });
+    EXPECT_EQ(items, (std::vector<std::string>{"ttyS1", "ttyUSB0", "ttyS0", "SIMUL"}));
+    EnumComPorts(items, {});
+    EXPECT_EQ(items, std::vector<std::string>{"SIMUL"});
+}
+
+TEST(ListePorts, SelectionParNomExact) {
+    std::vector<std::string> items;
+    const SourcePorts source = [] {
+        return std::vector<std::string>{"COM3", "COM1", "COM3", "com4"};
+    };
+    EXPECT_EQ(Setnumcomport(items, source, "COM3"), 2); // the last equal entry wins
+    EXPECT_EQ(Setnumcomport(items, source, "COM4"), -1);
+    EXPECT_EQ(Setnumcomport(items, source, ""), -1);
+    EXPECT_EQ(Setnumcomport(items, source, "SIMUL"), 4);
+    EXPECT_EQ(NomComportSelect(items, 1), "COM1");
+    EXPECT_EQ(NomComportSelect(items, -1), "");
+    EXPECT_EQ(NomComportSelect(items, 5), "");
+}
+
+} // namespace
+} // namespace zyv
