@@ -58,6 +58,8 @@ public:
     const GrandeursBanc& Grandeurs() const { return etat_; }
     // The state the bench settles to under the present controls.
     GrandeursBanc RegimePermanent() const;
+    // Jumps straight to that state, as if the bench had been running for a while.
+    void Stabilise() { etat_ = RegimePermanent(); }
     const ConstantesBanc& Constantes() const { return k_; }
 
     // One measurement reply: six big-endian words with a little noise, clamped to 0..65535.

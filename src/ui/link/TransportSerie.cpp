@@ -7,19 +7,41 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace zyv {
 
 namespace {
 
-// Pseudo-terminals accept the line settings only in part (no modem lines, no speed).
-bool EstPseudoTerminal(const QString& emplacement) {
-    return emplacement.startsWith(QLatin1String("/dev/pts/")) ||
-           emplacement.startsWith(QLatin1String("/dev/ttys")) ||
-           emplacement.startsWith(QLatin1String("/dev/ptmx"));
+// Pseudo-terminals accept the line settings only in part: they have no modem lines.
+bool EstPseudoTerminal(const std::string& nom, QSerialPort& port) {
+    const QString n = QString::fromStdString(nom);
+    if (n.startsWith(QLatin1String("/dev/pts/")) || n.startsWith(QLatin1String("pts/")) ||
+        n.startsWith(QLatin1String("/dev/ttys")))
+        return true;
+#ifdef __linux__
+    struct stat st {};
+    if (port.handle() >= 0 && fstat(port.handle(), &st) == 0 && S_ISCHR(st.st_mode))
+        return major(st.st_rdev) >= 136 && major(st.st_rdev) <= 143; // Unix98 pty slaves
+#endif
+    return false;
 }
 
+// Errors after which the line cannot carry bytes any more. A refused setting is not one.
 bool Perdu(QSerialPort::SerialPortError e) {
-    return e != QSerialPort::NoError && e != QSerialPort::TimeoutError;
+    switch (e) {
+    case QSerialPort::DeviceNotFoundError:
+    case QSerialPort::PermissionError:
+    case QSerialPort::OpenError:
+    case QSerialPort::NotOpenError:
+    case QSerialPort::WriteError:
+    case QSerialPort::ReadError:
+    case QSerialPort::ResourceError:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -34,12 +56,11 @@ bool TransportSerie::open(const std::string& nom, const ParametresLigne& p) {
     close();
     port_ = std::make_unique<QSerialPort>();
     port_->setPortName(QString::fromStdString(nom));
-    const QString emplacement = QSerialPortInfo(*port_).systemLocation();
-    pseudoTerminal_ = EstPseudoTerminal(emplacement.isEmpty() ? port_->portName() : emplacement);
     if (!port_->open(QIODevice::ReadWrite)) {
         port_.reset();
         return false;
     }
+    pseudoTerminal_ = EstPseudoTerminal(nom, *port_);
     port_->setReadBufferSize(p.TailleFiles);
     const bool reglee =
         port_->setBaudRate(p.Vitesse) &&
@@ -70,11 +91,13 @@ bool TransportSerie::isOpen() const {
 bool TransportSerie::write(const std::uint8_t* octets, std::size_t n, std::int64_t timeoutMs) {
     if (!isOpen()) return false;
     if (n == 0) return true;
+    port_->clearError();
     const auto ecrits = port_->write(reinterpret_cast<const char*>(octets), static_cast<qint64>(n));
     if (ecrits != static_cast<qint64>(n)) return false;
     QDeadlineTimer limite(timeoutMs);
     while (port_->bytesToWrite() > 0) {
-        if (!port_->waitForBytesWritten(static_cast<int>(limite.remainingTime())) ||
+        if (limite.hasExpired() ||
+            !port_->waitForBytesWritten(static_cast<int>(limite.remainingTime())) ||
             Perdu(port_->error()))
             return false;
     }
