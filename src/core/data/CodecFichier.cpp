@@ -258,7 +258,7 @@ bool DecodeConfig(TConfiguration& c, std::span<const std::uint8_t> octets) {
 
     if (octets.size() > TailleConfig) {
         const std::size_t longueur = octets[TailleConfig];
-        if (octets.size() >= TailleConfig + 1 + longueur) {
+        if (longueur > c.NomPort.Capacite && octets.size() >= TailleConfig + 1 + longueur) {
             const auto* debut = reinterpret_cast<const char*>(octets.data() + TailleConfig + 1);
             c.NomPortComplet.assign(debut, longueur);
             // Kept only when a 16-byte writer has not changed the port since.

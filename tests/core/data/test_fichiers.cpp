@@ -395,6 +395,10 @@ TEST_F(Fichiers, LongPortNamesSurviveARestart) {
     ext[10] = 't', ext[11] = 't', ext[12] = 'y';
     ASSERT_TRUE(DecodeConfig(c, ext));
     EXPECT_EQ(c.Port(), "ttyUSB") << "cut extension ignored";
+    const Octets six = {0,   0,   0,   0,   0, 0,   0,   0,   0,   6,   't', 't',
+                        'y', 'U', 'S', 'B', 6, 't', 't', 'y', 'U', 'S', 'B'};
+    ASSERT_TRUE(DecodeConfig(c, six));
+    EXPECT_TRUE(c.NomPortComplet.empty()) << "an extension no longer than NomPort adds nothing";
     c.ChoisitPort("COM1");
     EXPECT_EQ(c.Port(), "COM1");
     EXPECT_EQ(EncodeConfig(c).size(), 16u);

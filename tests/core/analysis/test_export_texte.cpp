@@ -1,0 +1,63 @@
+#include "core/analysis/ExportTexte.h"
+#include "core/data/Cp1252.h"
+#include "core/data/Operations.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace zyv;
+
+namespace {
+
+const char* const Entete =
+    "N°\tN\tC\tPM\tUm\tIm\tPEm\tRd\tUg\tIg\tPEg\tRd\tt\r\n"
+    "\t(tr/min)\t(mN.m)\t(W)\t(V)\t(A)\t(W)\t(%)\t(V)\t(A)\t(W)\t(%)\t(s)\r\n";
+
+void AjoutePoint(Etude& e, const TMesure& m) {
+    e.MesureCourante = m;
+    zyv::AjoutePoint(e);
+}
+
+} // namespace
+
+TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
+    auto e = std::make_unique<Etude>();
+    NouveauTravail(*e);
+    e->Travail.Essai(1).Commentaire.Affecte(Utf8VersCp1252("à vide"));
+    AjoutePoint(*e, {0, 1500, 253, 3975, 2430, 1360, 3304, 1203, -5, -1, 0, 0, 0});
+    NouvelEssai(*e);
+    NouvelEssai(*e);
+    e->Travail.Essai(3).Commentaire.Affecte("charge");
+    AjoutePoint(*e, {0, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 12345});
+    AjoutePoint(*e, {0, INT32_MIN, -1, 0, 0, 0, 0, 0, 0, 0, 0, 1000, 0});
+
+    const std::string attendu =
+        std::string("Essai 1\tà vide\r\n") + Entete +
+        "0\t1500\t25,3\t39,75\t24,30\t1,360\t33,04\t120,3\t-0,05\t-0,001\t0,00\t0,0\t0,00\r\n" +
+        "Essai 3\tcharge\r\n" + Entete +
+        "0\t7\t0,0\t0,00\t0,00\t0,000\t0,00\t0,0\t0,00\t0,000\t0,00\t0,0\t123,45\r\n" +
+        "1\t-2147483648\t-0,1\t0,00\t0,00\t0,000\t0,00\t0,0\t0,00\t0,000\t0,00\t100,0\t0,00\r\n";
+    EXPECT_EQ(TexteValeurs(*e, -1), attendu);
+
+    EXPECT_EQ(TexteValeurs(*e, 2), Entete) << "a trial without points: the two header lines";
+    EXPECT_EQ(TexteValeurs(*e, 3).substr(0, 4), "N°\t") << "no Essai line for one trial";
+    EXPECT_EQ(TexteValeurs(*e, 0), "");
+    EXPECT_EQ(TexteValeurs(*e, 6), "");
+}
+
+TEST(TexteValeurs, FollowsTheStudyOwnQuantityTable) {
+    auto e = std::make_unique<Etude>();
+    NouveauTravail(*e);
+    // A file may carry its own table: units, symbols and decimals come from it.
+    e->Travail.Grandeurs[0].Unite.Affecte("#");
+    e->Travail.Grandeurs[1].Unite.Affecte("");
+    e->Travail.Grandeurs[1].Decimales = 3;
+    e->Travail.Grandeurs[2].Symbole.Affecte("\x80");
+    AjoutePoint(*e, {0, 1500, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    const std::string texte = TexteValeurs(*e, 1);
+    EXPECT_EQ(texte.substr(0, texte.find("\r\n")),
+              "N°\tN\t€\tPM\tUm\tIm\tPEm\tRd\tUg\tIg\tPEg\tRd\tt");
+    EXPECT_NE(texte.find("\r\n#\t\t(mN.m)\t"), std::string::npos);
+    EXPECT_NE(texte.find("\r\n0\t1,500\t"), std::string::npos);
+}

@@ -1,0 +1,55 @@
+// Writes the seed corpus of fuzz_fichier: a few valid study and configuration images.
+#include "core/data/CodecFichier.h"
+#include "core/data/Operations.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+using namespace zyv;
+
+namespace {
+
+void Ecrit(const std::filesystem::path& chemin, const std::vector<std::uint8_t>& o) {
+    std::ofstream f(chemin, std::ios::binary);
+    f.write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) return 2;
+    const std::filesystem::path graines = argv[1];
+    const std::filesystem::path corpus = argv[2];
+    std::filesystem::remove_all(graines);
+    std::filesystem::remove_all(corpus);
+    std::filesystem::create_directories(graines);
+    std::filesystem::create_directories(corpus);
+
+    auto e = std::make_unique<Etude>();
+    NouveauTravail(*e);
+    Ecrit(graines / "vide.ZYV", EncodeTravail(e->Travail));
+
+    e->Travail.Titre.Affecte("Moteur");
+    e->Travail.Caract[1].Defini = true;
+    for (int i = 0; i < 3; ++i) {
+        for (int q = 0; q < NbGrandeurs; ++q) e->MesureCourante[q] = i * 1000 - q;
+        AjoutePoint(*e);
+    }
+    NouvelEssai(*e);
+    e->Travail.Essai(2).Commentaire.Affecte("essai");
+    Ecrit(graines / "deux.ZYV", EncodeTravail(e->Travail));
+    for (int t = 3; t <= NbEssaisMax; ++t) {
+        NouvelEssai(*e);
+        AjoutePoint(*e);
+    }
+    Ecrit(graines / "cinq.ZYV", EncodeTravail(e->Travail));
+
+    TConfiguration c;
+    c.Fond = 3;
+    c.ChoisitPort("COM3");
+    Ecrit(graines / "court.cfg", EncodeConfig(c));
+    c.ChoisitPort("ttyUSB0");
+    Ecrit(graines / "long.cfg", EncodeConfig(c));
+    return 0;
+}
