@@ -114,7 +114,6 @@ TEST_F(ModuleTest, TempsDuCycleDeCharge) {
     EXPECT_EQ(etude->MesureCourante[GTemps], 1575);
     EXPECT_EQ(etude->PasCharge, 32);
 
-    horloge.Avance(-1);    // ignored by the manual clock
     horloge.Avance(15250); // 31 s in total
     module.LectureValeur();
     EXPECT_EQ(etude->MesureCourante[GTemps], 3100);
