@@ -9,6 +9,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -75,13 +76,23 @@ void MetEnFormeTableaux(QTextDocument& document) {
     }
 }
 
+// French typography: no line break inside « » nor before : ; ? ! %.
+QString EspacesInsecables(QString texte) {
+    const QChar insecable(0x00A0);
+    texte.replace(QStringLiteral("« "), QStringLiteral("«") + insecable);
+    texte.replace(QStringLiteral(" »"), insecable + QStringLiteral("»"));
+    static const QRegularExpression avantPonctuation(QStringLiteral(" ([:;?!%])"));
+    texte.replace(avantPonctuation, insecable + QStringLiteral("\\1"));
+    return texte;
+}
+
 bool Genere(const QString& source, const QString& sortie) {
     QFile entree(source);
     if (!entree.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "zyv-aide: cannot read %s\n", qPrintable(source));
         return false;
     }
-    const QString texte = QString::fromUtf8(entree.readAll());
+    const QString texte = EspacesInsecables(QString::fromUtf8(entree.readAll()));
 
     QTextDocument document;
     QFont police(QStringLiteral("Liberation Sans"));

@@ -31,6 +31,7 @@ struct TrameMesure {
 };
 
 TrameMesure DecodeTrame(std::span<const std::uint8_t, LongueurMesure> octets);
+// The inverse, for the simulated module.
 std::array<std::uint8_t, LongueurMesure> EncodeTrame(const TrameMesure& t);
 
 struct ResultatMesure {

@@ -1,5 +1,7 @@
 #include "core/sim/Banc.h"
 
+#include "core/link/ConfigCom.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -92,20 +94,14 @@ double Banc::Bruit(double amplitude) {
 std::array<std::uint8_t, 12> Banc::Mesure() {
     const GrandeursBanc& g = etat_;
     const double tours = g.Vitesse * 60.0 / (2.0 * std::numbers::pi);
-    const std::uint16_t mots[6] = {
-        Borne(g.TensionMoteur * 100.0 + Bruit(2)),
-        Borne(g.CourantMoteur * 1000.0 + Bruit(3)),
-        Borne(tours + Bruit(3)),
-        Borne(g.Couple * 10000.0 + Bruit(3)),
-        Borne(g.TensionGene * 100.0 + Bruit(2)),
-        Borne(g.CourantGene * 1000.0 + Bruit(3)),
-    };
-    std::array<std::uint8_t, 12> o{};
-    for (std::size_t i = 0; i < 6; ++i) {
-        o[2 * i] = static_cast<std::uint8_t>(mots[i] >> 8);
-        o[2 * i + 1] = static_cast<std::uint8_t>(mots[i] & 0xFF);
-    }
-    return o;
+    TrameMesure t;
+    t.Um = Borne(g.TensionMoteur * 100.0 + Bruit(2));
+    t.Im = Borne(g.CourantMoteur * 1000.0 + Bruit(3));
+    t.N = Borne(tours + Bruit(3));
+    t.C = Borne(g.Couple * 10000.0 + Bruit(3));
+    t.Ug = Borne(g.TensionGene * 100.0 + Bruit(2));
+    t.Ig = Borne(g.CourantGene * 1000.0 + Bruit(3));
+    return EncodeTrame(t);
 }
 
 std::vector<std::uint8_t> Banc::Recoit(std::uint8_t commande) {

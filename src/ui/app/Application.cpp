@@ -1,9 +1,22 @@
 #include "ui/app/Application.h"
 
 #include "core/data/Travail.h"
+#include "core/link/ConfigCom.h"
+#include "core/link/Horloge.h"
+#include "core/link/PortCom.h"
+#include "core/sim/Banc.h"
+#include "ui/app/Fenetres.h"
+#include "ui/app/ServicesQt.h"
+#include "ui/app/TAboutBox.h"
+#include "ui/app/TFormBancSimule.h"
+#include "ui/app/TFormVisualisationPDF.h"
+#include "ui/app/TZYV2.h"
+#include "ui/app/Traductions.h"
+#include "ui/link/TConfigCom.h"
+#include "ui/link/TFormConnection.h"
+#include "ui/link/TransportSerie.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <memory>
 
 namespace zyv {
@@ -11,11 +24,39 @@ namespace zyv {
 int LanceApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZYV"));
+    InstalleTraductionsFrancaises(app);
+    // Other windows (help, simulated bench) may still be open: closing the main window ends
+    // the run all the same.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The one study, port and module link of the run; every window works on these.
     auto etude = std::make_unique<Etude>();
-    QLabel fenetre(QStringLiteral("ZYV"));
-    fenetre.setWindowTitle(QStringLiteral("ZYV"));
-    fenetre.resize(798, 648);
-    fenetre.show();
+    HorlogeSysteme horloge;
+    Banc banc;
+    TPortCom port(FabriqueTransportZYV(banc, horloge), horloge);
+    ModuleZYV module(*etude, port, horloge);
+    ServicesQt services;
+    Fenetres fenetres;
+    const ListePortsSysteme ports = []() -> std::optional<std::vector<std::string>> {
+        return PortsSysteme();
+    };
+
+    // Created once, in this order, and kept for the whole run.
+    TZYV2 zyv2(*etude, module, services, fenetres);
+    // 2 TFormCharge, 3 TFormCaracteristique, 4 TNouvelCaract: the study windows come here.
+    TAboutBox aboutBox;
+    fenetres.AboutBox = &aboutBox;
+    // 6 TFormTrierPoints, 7 TFormModelisation, 8 TNouvelCaractCharge: their dialogs come here.
+    TConfigCom configCom(*etude, services, ports);
+    fenetres.ConfigCom = &configCom;
+    TFormConnection formConnection(*etude, module, fenetres, &zyv2);
+    TFormVisualisationPDF formVisualisationPDF(*etude);
+    fenetres.FormVisualisationPDF = &formVisualisationPDF;
+    TFormBancSimule formBancSimule(banc, module);
+    fenetres.FormBancSimule = &formBancSimule;
+
+    QObject::connect(&zyv2, &TZYV2::Fermee, &app, &QApplication::quit, Qt::QueuedConnection);
+    zyv2.show();
     return app.exec();
 }
 

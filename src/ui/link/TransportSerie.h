@@ -36,7 +36,8 @@ private:
     bool pseudoTerminal_ = false;
 };
 
-// "SIMUL" gives the in-process bench, any other name the serial line.
+// "SIMUL" gives the in-process bench, any other name the serial line. The bench and the clock
+// must outlive the port that uses the factory.
 FabriqueTransport FabriqueTransportZYV(Banc& banc, Horloge& horloge);
 
 // Serial port names present, in the system's order (names QSerialPort opens).

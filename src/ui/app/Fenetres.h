@@ -1,0 +1,34 @@
+// The windows of a run, created once at start in this order and kept until exit. Windows reach
+// one another through this table, filled as they are created.
+#pragma once
+
+class QWidget;
+
+namespace zyv {
+
+class TZYV2;
+class TAboutBox;
+class TConfigCom;
+class TFormConnection;
+class TFormVisualisationPDF;
+class TFormBancSimule;
+
+struct Fenetres {
+    TZYV2* ZYV2 = nullptr;
+    // The study windows and their dialogs take these places when they exist; until then the
+    // study buttons prepare the study and show nothing.
+    QWidget* FormCharge = nullptr;
+    QWidget* FormCaracteristique = nullptr;
+    QWidget* NouvelCaract = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    QWidget* FormTrierPoints = nullptr;
+    QWidget* FormModelisation = nullptr;
+    QWidget* NouvelCaractCharge = nullptr;
+    TConfigCom* ConfigCom = nullptr;
+    TFormConnection* FormConnection = nullptr;
+    TFormVisualisationPDF* FormVisualisationPDF = nullptr;
+    // Not a window of the table: the simulated bench's control panel, shown while "SIMUL" is open.
+    TFormBancSimule* FormBancSimule = nullptr;
+};
+
+} // namespace zyv

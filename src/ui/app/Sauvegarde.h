@@ -1,0 +1,32 @@
+// Saving the study from any window: "Enregistrer", "Enregistrer sous", "Nouveau travail" and the
+// prompt run before the study is replaced or the program closes.
+#pragma once
+
+#include "core/data/Travail.h"
+#include "ui/app/Services.h"
+
+namespace zyv {
+
+inline constexpr const char* MessageFichierModifie = "Fichier modifié. Voulez-vous l'enregistrer?";
+
+class Sauvegarde {
+public:
+    // dialogue is the program's one save dialog, kept by the main window.
+    Sauvegarde(Etude& e, Services& s, DialogueFichier& dialogue)
+        : etude_(e), services_(s), dialogue_(dialogue) {}
+
+    // True when the caller may go on replacing or leaving the study.
+    bool Avertissement();
+    // Return true when the study was written.
+    bool Enregistrer();
+    bool EnregistrerSous();
+    // Empties the study but keeps its kind; false when the prompt stopped it.
+    bool NouveauTravail();
+
+private:
+    Etude& etude_;
+    Services& services_;
+    DialogueFichier& dialogue_;
+};
+
+} // namespace zyv

@@ -1,0 +1,80 @@
+#include "ui/app/ServicesQt.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace zyv {
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// "ZYV|*.ZYV" becomes Qt's "ZYV (*.ZYV)"; several pairs may follow one another.
+QString FiltreQt(const std::string& filtre) {
+    const QStringList morceaux = Q(filtre).split(QLatin1Char('|'));
+    QStringList filtres;
+    for (qsizetype i = 0; i + 1 < morceaux.size(); i += 2)
+        filtres << QStringLiteral("%1 (%2)").arg(morceaux[i], morceaux[i + 1]);
+    return filtres.join(QStringLiteral(";;"));
+}
+
+bool LanceDialogue(DialogueFichier& d, QFileDialog::AcceptMode mode) {
+    QFileDialog dlg(QApplication::activeWindow());
+    dlg.setAcceptMode(mode);
+    dlg.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                    : QFileDialog::AnyFile);
+    // The study windows save over an existing file without asking, as they always did.
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dlg.setNameFilter(FiltreQt(d.Filtre));
+    dlg.setDefaultSuffix(Q(d.ExtensionDefaut));
+    dlg.setDirectory(Q(d.RepertoireInitial));
+    if (!d.NomFichier.empty()) dlg.selectFile(Q(d.NomFichier));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    d.NomFichier = dlg.selectedFiles().constFirst().toStdString();
+    return true;
+}
+
+} // namespace
+
+void ServicesQt::Avertissement(const std::string& texte) {
+    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Avertissement"), Q(texte),
+                         QMessageBox::Ok);
+}
+
+void ServicesQt::Erreur(const std::string& texte) {
+    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Erreur"), Q(texte),
+                          QMessageBox::Ok);
+}
+
+Reponse ServicesQt::Confirmation(const std::string& texte) {
+    QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"), Q(texte),
+                      QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton* non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    QPushButton* annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    boite.setDefaultButton(oui);
+    boite.setEscapeButton(annuler);
+    boite.exec();
+    if (boite.clickedButton() == oui) return Reponse::Oui;
+    if (boite.clickedButton() == non) return Reponse::Non;
+    return Reponse::Annuler;
+}
+
+bool ServicesQt::Ouvrir(DialogueFichier& d) {
+    return LanceDialogue(d, QFileDialog::AcceptOpen);
+}
+
+bool ServicesQt::Enregistrer(DialogueFichier& d) {
+    return LanceDialogue(d, QFileDialog::AcceptSave);
+}
+
+void ServicesQt::CopieTexte(const std::string& texte) {
+    QApplication::clipboard()->setText(Q(texte), QClipboard::Clipboard);
+}
+
+} // namespace zyv

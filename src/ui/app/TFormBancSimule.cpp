@@ -1,0 +1,69 @@
+#include "ui/app/TFormBancSimule.h"
+
+#include "core/data/Operations.h"
+#include "core/link/ConfigCom.h"
+#include "core/link/ListePorts.h"
+#include "core/sim/Banc.h"
+
+#include "ui_TFormBancSimule.h"
+
+#include <QCloseEvent>
+#include <cmath>
+
+namespace zyv {
+
+TFormBancSimule::TFormBancSimule(Banc& banc, ModuleZYV& module, QWidget* parent)
+    : QWidget(parent, Qt::Tool), banc_(banc), module_(module),
+      ui_(std::make_unique<Ui::TFormBancSimule>()) {
+    ui_->setupUi(this);
+    ui_->TrackBarTension->setValue(static_cast<int>(std::lround(banc_.TensionAlimentation() * 10)));
+    ui_->TrackBarCharge->setValue(banc_.ChargeManuelle());
+    connect(ui_->TrackBarTension, &QSlider::valueChanged, this,
+            &TFormBancSimule::TrackBarTensionChange);
+    connect(ui_->TrackBarCharge, &QSlider::valueChanged, this,
+            &TFormBancSimule::TrackBarChargeChange);
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setInterval(200);
+    connect(&Timer1, &QTimer::timeout, this, &TFormBancSimule::Timer1Timer);
+    Timer1.start();
+    AfficheValeurs();
+}
+
+TFormBancSimule::~TFormBancSimule() = default;
+
+void TFormBancSimule::TrackBarTensionChange(int dixiemes) {
+    banc_.SetTensionAlimentation(dixiemes / 10.0);
+    AfficheValeurs();
+}
+
+void TFormBancSimule::TrackBarChargeChange(int pourcent) {
+    banc_.SetChargeManuelle(pourcent);
+    AfficheValeurs();
+}
+
+void TFormBancSimule::Timer1Timer() {
+    const bool simule = module_.Connecte() && module_.Port().Nom == NomPortSimule;
+    if (!simule) {
+        ecarte_ = false;
+        if (isVisible()) hide();
+        return;
+    }
+    if (!isVisible() && !ecarte_) show();
+    AfficheValeurs();
+}
+
+void TFormBancSimule::closeEvent(QCloseEvent* ev) {
+    ecarte_ = true;
+    QWidget::closeEvent(ev);
+}
+
+void TFormBancSimule::AfficheValeurs() {
+    const auto dixiemes = static_cast<std::int32_t>(std::lround(banc_.TensionAlimentation() * 10));
+    ui_->LabelTension->setText(QString::fromStdString(FormatEntier(dixiemes, 1) + " V"));
+    ui_->LabelCharge->setText(QStringLiteral("%1 %").arg(banc_.ChargeManuelle()));
+    const int consigne = banc_.Consigne();
+    ui_->LabelConsigne->setText(consigne < 0 ? QStringLiteral("aucune")
+                                             : QStringLiteral("%1 %").arg(consigne));
+}
+
+} // namespace zyv

@@ -1,0 +1,57 @@
+// The connection dialog: opens the configured port, gives the module time to wake up, then
+// accepts it only if it identifies itself.
+#pragma once
+
+#include "core/data/Travail.h"
+#include "ui/app/Fenetres.h"
+
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class TFormConnection;
+}
+
+namespace zyv {
+
+class ModuleZYV;
+
+inline constexpr const char* TexteConnexion = "Connexion avec le module";
+inline constexpr const char* TexteNonConfiguree = "Connexion non configurée";
+inline constexpr const char* TexteErreurConnexion = "Erreur de connexion";
+
+class TFormConnection : public QDialog {
+    Q_OBJECT
+public:
+    TFormConnection(Etude& e, ModuleZYV& module, Fenetres& fenetres, QWidget* parent = nullptr);
+    ~TFormConnection() override;
+
+    // Shows the dialog modally without blocking the caller; ensuite runs once it has closed.
+    void Montre(std::function<void()> ensuite);
+
+    QTimer Timer1;
+    int Etat = 0;     // 0 try to connect, 1 the attempt failed
+    int Compteur = 0; // 50 ms ticks since the port opened
+
+    void FormShow();
+    void SetConnection();
+    bool testconnection();
+    void Timer1Timer();
+    void BitBtn1Click() { reject(); }
+    void ButtonConfigurationClick();
+    void SpeedButton1Click();
+
+protected:
+    void showEvent(QShowEvent* ev) override;
+    void done(int r) override;
+
+private:
+    Etude& etude_;
+    ModuleZYV& module_;
+    Fenetres& fenetres_;
+    std::unique_ptr<Ui::TFormConnection> ui_;
+};
+
+} // namespace zyv

@@ -1,0 +1,368 @@
+// Curves, filters, markers, picking and the cursor, observed on the recording surface.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "core/plot/SurfaceEnregistreuse.h"
+#include "core/plot/UniteGraphe.h"
+
+namespace zyv {
+namespace {
+
+using Lignes = std::vector<std::array<int, 4>>;
+
+TEST(Interpolation, CapByNumberOfPoints) {
+    // dernier: 0 -> none; 1..3 -> cubic; 4 -> 3-point; 5, 6 -> 5-point; 7+ -> 7-point
+    const int plafonds[] = {-1, 2, 2, 2, 3, 4, 4, 5, 5, 5};
+    for (int dernier = 0; dernier < 10; ++dernier) {
+        EXPECT_EQ(InterpolationEffective(5, dernier), plafonds[dernier]) << dernier;
+        EXPECT_EQ(InterpolationEffective(1, dernier), std::min(1, plafonds[dernier]));
+    }
+    EXPECT_EQ(InterpolationEffective(0, 2000), 0);
+    EXPECT_EQ(InterpolationEffective(-1, 2000), -1);
+    EXPECT_EQ(InterpolationEffective(9, 2000), 5);
+}
+
+std::vector<std::int64_t> Filtre(void (*f)(std::span<const std::int64_t>, std::span<std::int64_t>),
+                                 std::vector<std::int64_t> p) {
+    std::vector<std::int64_t> o(p.size(), 12345);
+    f(p, o);
+    return o;
+}
+
+TEST(Filtres, KnownArrays) {
+    using V = std::vector<std::int64_t>;
+    EXPECT_EQ(Filtre(Lissage3, {0, 4, 8, 0, 4}), (V{0, 4, 5, 3, 4}));
+    // Truncation toward zero: -5/4 is -1, not -2.
+    EXPECT_EQ(Filtre(Lissage3, {-1, -2, 0}), (V{-1, -1, 0}));
+    EXPECT_EQ(Filtre(Lissage5, {0, 0, 0, 64, 0, 0, 0}), (V{0, 0, 16, 24, 16, 0, 0}));
+    // The 7-point weights are 1 8 12 22 12 8 1 (a binomial would give 20 in the middle).
+    EXPECT_EQ(Filtre(Lissage7, {0, 0, 0, 0, 64, 0, 0, 0, 0}), (V{0, 0, 4, 12, 22, 12, 4, 0, 0}));
+    EXPECT_EQ(Filtre(Lissage7, {0, 0, 0, 64, 0, 0, 0}), (V{0, 0, 16, 22, 16, 0, 0}));
+    // End points are kept; short arrays stay in bounds.
+    EXPECT_EQ(Filtre(Lissage7, {5, 9}), (V{5, 9}));
+    EXPECT_EQ(Filtre(Lissage5, {7}), (V{7}));
+    EXPECT_EQ(Filtre(Lissage7, {-7, -9, -2}), (V{-7, -6, -2}));
+}
+
+TEST(Cubique, RowsAtEighthsOnAKnownPolyline) {
+    // x is linear (64 px per point) so every row lands on x = 8k; y exercises the truncation.
+    const std::vector<std::int64_t> px{0, 64, 128, 192}, py{0, 100, -50, 30};
+    SurfaceEnregistreuse s;
+    TraceCubique(s, px, py, 0, 3);
+    const std::vector<int> ys{26,  48,  66,  81,  91,  98,  101, 100,      // parabola 0,1,2
+                              100, 91,  74,  51,  26,  0,   -22, -40,      // Catmull-Rom 1 -> 2
+                              -50, -52, -51, -46, -38, -26, -11, 7,   30}; // parabola 1,2,3
+    const Lignes l = s.Lignes();
+    ASSERT_EQ(l.size(), ys.size());
+    int x0 = 0, y0 = 0;
+    for (std::size_t k = 0; k < l.size(); ++k) {
+        const int x = k < 8 ? 8 * static_cast<int>(k + 1)
+                            : (k < 16 ? 64 + 8 * static_cast<int>(k - 8)
+                                      : 128 + 8 * static_cast<int>(k - 16));
+        EXPECT_EQ(l[k], (std::array<int, 4>{x0, y0, x, ys[k]})) << "piece " << k;
+        x0 = x;
+        y0 = ys[k];
+    }
+}
+
+TEST(Cubique, PartialRangesAndTwoPoints) {
+    const std::vector<std::int64_t> px{0, 64, 128, 192, 256}, py{0, 0, 0, 0, 0};
+    SurfaceEnregistreuse s;
+    // From point 1: no first parabola; intervals 1->2, 2->3 (Catmull-Rom), then the last.
+    TraceCubique(s, px, py, 1, 4);
+    Lignes l = s.Lignes();
+    ASSERT_EQ(l.size(), 16u + 9u);
+    EXPECT_EQ(l[0][0], 64);
+    EXPECT_EQ(l.back()[2], 256);
+    // Up to point 3 of 4: the interior stops at interval 1 -> 2 and no last parabola.
+    s.Efface();
+    TraceCubique(s, px, py, 0, 3);
+    l = s.Lignes();
+    ASSERT_EQ(l.size(), 8u + 8u);
+    EXPECT_EQ(l.back()[2], 64 + 7 * 8);
+    // Two points: a straight segment.
+    s.Efface();
+    TraceCubique(s, std::vector<std::int64_t>{3, 40}, std::vector<std::int64_t>{5, -9}, 0, 1);
+    EXPECT_EQ(s.Lignes(), (Lignes{{3, 5, 40, -9}}));
+}
+
+struct Courbes : ::testing::Test {
+    SurfaceEnregistreuse surface{96};
+    TGraphe g;
+    TCourbe c;
+    void SetUp() override {
+        g.Surface = &surface;
+        g.Cadre = {0, 0, 600, 400};
+        g.Couleurs = TableCouleurs[0];
+        g.ConfX = {-1000, 1000, 0, 0, "x", ""};
+        g.ConfY = {-1000, 1000, 0, 0, "y", ""};
+        CalculGraphe(g);
+        ASSERT_TRUE(g.Valide);
+        surface.Efface();
+        c.Style = {2, 0, 0, 3};
+    }
+    void Points(std::vector<std::pair<int, int>> p) {
+        c.Dernier = static_cast<int>(p.size()) - 1;
+        c.Debut = 0;
+        c.Fin = c.Dernier;
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            c.X[i] = p[i].first;
+            c.Y[i] = p[i].second;
+        }
+    }
+    int Px(int v) const { return ValeurVersPixelX(g, v); }
+    int Py(int v) const { return ValeurVersPixelY(g, v); }
+};
+
+TEST_F(Courbes, EmptyAndSinglePointCurves) {
+    c.Dernier = -1;
+    c.Marqueur = 1;
+    c.Interpolation = 5;
+    TraceCourbeGraphe(g, c);
+    EXPECT_TRUE(surface.Traces.empty());
+
+    Points({{100, 200}});
+    c.Marqueur = 3;
+    TraceCourbeGraphe(g, c);
+    // The marker only: one square, no line.
+    EXPECT_TRUE(surface.Lignes().empty());
+    ASSERT_EQ(surface.DeGenre(Trace::Genre::Rectangle).size(), 1u);
+    const int r = 96 * 3 / 254;
+    EXPECT_EQ(
+        surface.DeGenre(Trace::Genre::Rectangle)[0]->Points,
+        (std::vector<PointPixel>{{Px(100) - r, Py(200) - r}, {Px(100) + r + 1, Py(200) + r + 1}}));
+    EXPECT_EQ(surface.Position(), (PointPixel{0, 0}));
+}
+
+TEST_F(Courbes, FivePointsUseTheThreePointFilter) {
+    Points({{-800, 0}, {-400, 500}, {0, -300}, {400, 700}, {800, 100}});
+    c.Interpolation = 5;
+    TraceCourbeGraphe(g, c);
+    const Lignes dessin = surface.Lignes();
+
+    std::vector<std::int64_t> px, py, fx(5), fy(5);
+    for (int i = 0; i < 5; ++i) {
+        px.push_back(Px(c.X[i]));
+        py.push_back(Py(c.Y[i]));
+    }
+    Lissage3(px, fx);
+    Lissage3(py, fy);
+    SurfaceEnregistreuse attendu;
+    TraceCubique(attendu, fx, fy, 0, 4);
+    EXPECT_EQ(dessin, attendu.Lignes());
+    EXPECT_NE(fy, py) << "the filter must change this data";
+}
+
+TEST_F(Courbes, SegmentsAndBars) {
+    Points({{-500, 300}, {0, 0}, {500, -200}});
+    c.Interpolation = 1;
+    TraceCourbeGraphe(g, c);
+    EXPECT_EQ(surface.Lignes(),
+              (Lignes{{Px(-500), Py(300), Px(0), Py(0)}, {Px(0), Py(0), Px(500), Py(-200)}}));
+    // Bars from the zero line; the point on it gets none.
+    surface.Efface();
+    c.Interpolation = 0;
+    TraceCourbeGraphe(g, c);
+    EXPECT_EQ(surface.Lignes(),
+              (Lignes{{Px(-500), Py(0), Px(-500), Py(300)}, {Px(500), Py(0), Px(500), Py(-200)}}));
+}
+
+TEST_F(Courbes, FarPointsAreClampedToAMillionPixels) {
+    Points({{0, 0}, {0, 2000000000}, {-2000000000, 0}});
+    c.Interpolation = 1;
+    TraceCourbeGraphe(g, c);
+    const Lignes l = surface.Lignes();
+    ASSERT_EQ(l.size(), 2u);
+    EXPECT_EQ(l[0][3], -1000000);
+    EXPECT_EQ(l[1][2], -1000000);
+    EXPECT_EQ(l[0][2], Px(0));
+}
+
+TEST_F(Courbes, OutOfRangeBoundsStayOnTheExistingPoints) {
+    Points({{0, 0}, {100, 100}});
+    c.Fin = 2000;
+    c.Debut = -7;
+    c.Marqueur = 1;
+    c.Interpolation = 1;
+    TraceCourbeGraphe(g, c);
+    EXPECT_EQ(surface.Lignes().size(), 2u * 2 + 1);
+    EXPECT_EQ(PointProche(g, Px(100), Py(100), c), 1);
+}
+
+TEST_F(Courbes, MarkersShapesAndStyle) {
+    StyloCourbe(g, {3, 1, 0, 2});
+    EXPECT_EQ(surface.StyloCourant().Couleur, 0x008000u);
+    EXPECT_EQ(surface.StyloCourant().Style, StyleTrait::Tirets);
+    EXPECT_EQ(surface.RemplissageCourant().Style, StyleRemplissage::DiagonaleMontante);
+    EXPECT_EQ(surface.RemplissageCourant().Couleur, 0xFFFFFFu) << "fill keeps the background";
+    TraceMarqueur(g, 1, 50, 60);
+    EXPECT_EQ(surface.StyloCourant().Style, StyleTrait::Plein) << "markers are solid";
+    EXPECT_EQ(surface.Lignes(), (Lignes{{49, 60, 52, 60}, {50, 59, 50, 62}}));
+    surface.Efface();
+    TraceMarqueur(g, 2, 50, 60);
+    EXPECT_EQ(surface.Lignes(), (Lignes{{49, 59, 52, 62}, {49, 61, 52, 58}}));
+    surface.Efface();
+    TraceMarqueur(g, 4, 50, 60);
+    TraceMarqueur(g, 5, 50, 60);
+    const auto p = surface.DeGenre(Trace::Genre::Polygone);
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_EQ(p[0]->Points, (std::vector<PointPixel>{{48, 60}, {50, 58}, {52, 60}, {50, 62}}));
+    EXPECT_EQ(p[1]->Points, (std::vector<PointPixel>{{48, 58}, {52, 58}, {50, 62}}));
+    surface.Efface();
+    TraceMarqueur(g, 0, 5, 6);
+    TraceMarqueur(g, 6, 5, 6);
+    TraceMarqueur(g, -1, 5, 6);
+    ASSERT_EQ(surface.Traces.size(), 1u);
+    EXPECT_EQ(surface.Traces[0].CouleurPixel, 0x008000u);
+
+    // Widths in 0,3 mm steps at the surface's resolution; odd indices fall back.
+    SurfaceEnregistreuse page(600);
+    g.Surface = &page;
+    StyloCourbe(g, {9, 0, 2, 12});
+    EXPECT_EQ(page.StyloCourant().Largeur, 600 * 6 / 254);
+    EXPECT_EQ(page.StyloCourant().Couleur, 0x000000u);
+    EXPECT_EQ(page.RemplissageCourant().Style, StyleRemplissage::Transparent);
+    StyloCourbe(g, {0, 0, 0, 0});
+    EXPECT_EQ(page.StyloCourant().Largeur, 1);
+}
+
+TEST_F(Courbes, NearestPoint) {
+    Points({{-500, 0}, {500, 0}, {0, 900}, {-500, 0}});
+    // Equidistant from 0 and 1: the lower index wins; the duplicate 3 never beats 0.
+    EXPECT_EQ(PointProche(g, Px(0), Py(0), c), 0);
+    EXPECT_EQ(PointProche(g, Px(-500), Py(0), c), 0);
+    EXPECT_EQ(PointProche(g, 100000, Py(0) + 3000, c), 1) << "no distance limit";
+    EXPECT_EQ(PointProche(g, Px(0), Py(890), c), 2);
+    c.Debut = 1;
+    EXPECT_EQ(PointProche(g, Px(-500), Py(0), c), 3);
+    c.Fin = -1;
+    EXPECT_EQ(PointProche(g, 0, 0, c), -1);
+    c.Debut = 3;
+    c.Fin = 2;
+    EXPECT_EQ(PointProche(g, 0, 0, c), -1) << "empty range";
+    c.Dernier = -1;
+    c.Debut = 0;
+    c.Fin = 0;
+    EXPECT_EQ(PointProche(g, 0, 0, c), -1) << "no points";
+}
+
+TEST_F(Courbes, InvalidLayoutDrawsNothing) {
+    g.Cadre = {0, 0, 90, 400};
+    CalculGraphe(g);
+    ASSERT_FALSE(g.Valide);
+    surface.Efface();
+    Points({{0, 0}, {100, 100}, {200, 0}});
+    c.Marqueur = 2;
+    c.Interpolation = 5;
+    TraceCourbeGraphe(g, c);
+    TracePointCourbe(g, 1, c);
+    TraceMarqueur(g, 3, 10, 10);
+    TraceDroite(g, c.Style, 0, 0, 10, 10);
+    EXPECT_EQ(PointProche(g, 0, 0, c), -1);
+    CurseurPlace(g, 10, 10);
+    CurseurRafraichit(g);
+    EXPECT_TRUE(surface.Traces.empty());
+    EXPECT_EQ(g.CurseurX, 10) << "the position is kept for the next layout";
+
+    TGraphe vierge; // never laid out: zero steps everywhere
+    vierge.Surface = &surface;
+    EXPECT_EQ(PixelVersValeurX(vierge, 5), 0);
+    EXPECT_EQ(PixelVersValeurY(vierge, 5), 0);
+    vierge.AxeX.ValPas = 0;
+    EXPECT_EQ(ValeurVersPixelX(vierge, 5), 0);
+}
+
+TEST_F(Courbes, CursorFiguresAndStates) {
+    CurseurStyle(g, 2, 1);
+    EXPECT_EQ(g.CurseurGraphe.CouleurXor, 0xFF0000u ^ 0xFFFFFFu);
+    CurseurPlace(g, 0, 0);
+    const int x = Px(0), y = Py(0);
+    EXPECT_EQ(surface.Lignes(), (Lignes{{x - 20, y, x + 20, y}, {x, y - 20, x, y + 20}}));
+    EXPECT_EQ(surface.Traces[0].StyloActif.Mode, ModeTrait::Xor);
+    EXPECT_TRUE(g.CurseurGraphe.Dessine);
+    // Placing again at the same spot erases then draws: the figure twice more.
+    CurseurPlace(g, 0, 0);
+    EXPECT_EQ(surface.Lignes().size(), 6u);
+    CurseurCache(g);
+    EXPECT_EQ(surface.Lignes().size(), 8u);
+    EXPECT_FALSE(g.CurseurGraphe.Dessine);
+    CurseurCache(g);
+    EXPECT_EQ(surface.Lignes().size(), 8u) << "hidden twice draws once";
+    CurseurRafraichit(g);
+    EXPECT_EQ(surface.Lignes().size(), 10u);
+
+    // A curve drawn under a shown cursor hides it first and shows it again last.
+    surface.Efface();
+    Points({{0, 0}, {100, 100}});
+    c.Interpolation = 1;
+    TraceCourbeGraphe(g, c);
+    ASSERT_EQ(surface.Lignes().size(), 5u);
+    EXPECT_EQ(surface.Traces.front().StyloActif.Mode, ModeTrait::Xor);
+    EXPECT_EQ(surface.Traces[2].StyloActif.Mode, ModeTrait::Copie);
+    EXPECT_EQ(surface.Traces.back().StyloActif.Mode, ModeTrait::Xor);
+
+    // Reset: erased, inactive, nothing drawn by a refresh.
+    surface.Efface();
+    CurseurRaz(g);
+    CurseurRafraichit(g);
+    EXPECT_EQ(surface.Lignes().size(), 2u);
+    EXPECT_FALSE(g.CurseurGraphe.Actif);
+    EXPECT_EQ(g.CurseurX, 0);
+}
+
+TEST_F(Courbes, CursorStylesOtherFigures) {
+    auto figure = [&](int style) {
+        CurseurRaz(g);
+        CurseurStyle(g, style, 0);
+        surface.Efface();
+        CurseurPlace(g, 0, 0);
+        return surface.Traces;
+    };
+    const int x = Px(0), y = Py(0);
+    const TRect& k = g.Cadre;
+    auto t = figure(1);
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[0].StyloActif.Style, StyleTrait::Pointilles);
+    EXPECT_EQ(surface.Lignes(), (Lignes{{k.Left, y, k.Right, y}, {x, k.Top, x, k.Bottom}}));
+    t = figure(0);
+    EXPECT_EQ(surface.Lignes(), (Lignes{{x, y, x, y}}));
+    EXPECT_EQ(t[0].StyloActif.Largeur, 5);
+    figure(3);
+    EXPECT_EQ(surface.Lignes(),
+              (Lignes{{x - 20, y - 20, x + 20, y + 20}, {x - 19, y + 19, x + 21, y - 21}}));
+    t = figure(4);
+    ASSERT_EQ(t.size(), 1u);
+    EXPECT_EQ(t[0].Points, (std::vector<PointPixel>{{0, 0}, {x, y}}));
+    EXPECT_EQ(t[0].RemplissageActif.Style, StyleRemplissage::Transparent);
+    figure(5);
+    EXPECT_EQ(surface.Lignes().size(), 4u);
+    t = figure(6);
+    EXPECT_EQ(t[0].StyloActif.Mode, ModeTrait::Copie);
+    EXPECT_EQ(t[0].StyloActif.Style, StyleTrait::TiretPoint);
+    EXPECT_EQ(t[0].StyloActif.Couleur, 0u);
+    EXPECT_TRUE(figure(7).empty());
+    EXPECT_TRUE(figure(-1).empty());
+}
+
+TEST_F(Courbes, RelayoutHidesTheCursorAndChangingSurfaceForgetsIt) {
+    CurseurStyle(g, 2, 1);
+    CurseurPlace(g, 0, 0);
+    surface.Efface();
+    CalculGraphe(g); // the layout hides the cursor on its surface
+    EXPECT_EQ(surface.Lignes().size(), 2u);
+    EXPECT_FALSE(g.CurseurGraphe.Dessine);
+    EXPECT_TRUE(g.CurseurGraphe.Actif);
+
+    CurseurRafraichit(g);
+    SurfaceEnregistreuse autre;
+    g.Surface = &autre;
+    surface.Efface();
+    CalculGraphe(g);
+    EXPECT_TRUE(surface.Traces.empty()) << "nothing drawn on the surface left behind";
+    EXPECT_EQ(g.CurseurGraphe.Surface, &autre);
+}
+
+} // namespace
+} // namespace zyv

@@ -1,0 +1,56 @@
+// Records what the program would show and answers its questions from a script.
+#pragma once
+
+#include "ui/app/Services.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zyv {
+
+class ServicesEssai : public Services {
+public:
+    std::vector<std::string> Avertissements;
+    std::vector<std::string> Erreurs;
+    std::vector<std::string> Confirmations;
+    std::deque<Reponse> Reponses; // answers to Confirmation, Annuler when exhausted
+    // File names chosen in the next dialogs; nullopt cancels. Cancel when exhausted.
+    std::deque<std::optional<std::string>> Choix;
+    int DialoguesOuverture = 0;
+    int DialoguesEnregistrement = 0;
+    std::string PressePapiers;
+
+    void Avertissement(const std::string& t) override { Avertissements.push_back(t); }
+    void Erreur(const std::string& t) override { Erreurs.push_back(t); }
+    Reponse Confirmation(const std::string& t) override {
+        Confirmations.push_back(t);
+        if (Reponses.empty()) return Reponse::Annuler;
+        Reponse r = Reponses.front();
+        Reponses.pop_front();
+        return r;
+    }
+    bool Ouvrir(DialogueFichier& d) override {
+        ++DialoguesOuverture;
+        return Choisit(d);
+    }
+    bool Enregistrer(DialogueFichier& d) override {
+        ++DialoguesEnregistrement;
+        return Choisit(d);
+    }
+    void CopieTexte(const std::string& t) override { PressePapiers = t; }
+
+private:
+    bool Choisit(DialogueFichier& d) {
+        if (Choix.empty() || !Choix.front()) {
+            if (!Choix.empty()) Choix.pop_front();
+            return false;
+        }
+        d.NomFichier = *Choix.front();
+        Choix.pop_front();
+        return true;
+    }
+};
+
+} // namespace zyv
