@@ -59,7 +59,8 @@ struct Police {
     bool operator==(const Police&) const = default;
 };
 
-// Conventions: a line from A to B colours A but not B; a zero-length line colours nothing
+// Conventions: a line from A to B colours A but not B (a one-pixel line that is neither
+// horizontal, vertical nor diagonal may colour B as well); a zero-length line colours nothing
 // with a one-pixel pen and a round dot with a wider one. A rectangle (left, top, right,
 // bottom) covers left..right - 1 and top..bottom - 1, outlined with the pen and filled with
 // the fill. A polygon is outlined with the pen and filled. Text is drawn with its top-left

@@ -264,6 +264,19 @@ void EffaceFond(TGraphe& g) {
     s.Rectangle(g.Cadre);
 }
 
+namespace {
+
+// "(" + prefix + unit + ")", the prefix only in automatic mode.
+std::string TexteUnite(const TAxe& a, const std::string& unite) {
+    std::string u = "(";
+    if (a.Mode < 0) u += Prefixe(a.ExpLibelle);
+    u += unite;
+    u += ')';
+    return u;
+}
+
+} // namespace
+
 void TraceAxes(TGraphe& g) {
     if (!g.Valide || g.Surface == nullptr) return;
     Surface& s = *g.Surface;
@@ -291,8 +304,7 @@ void TraceAxes(TGraphe& g) {
     Texte(s, c.Right - t - s.LargeurTexte(g.ConfX.Nom), yo - t - s.HauteurTexte(g.ConfX.Nom),
           g.ConfX.Nom);
     if (!g.ConfX.Unite.empty()) {
-        const std::string u =
-            "(" + (ax.Mode < 0 ? Prefixe(ax.ExpLibelle) : std::string()) + g.ConfX.Unite + ")";
+        const std::string u = TexteUnite(ax, g.ConfX.Unite);
         Texte(s, c.Right - t - s.LargeurTexte(u), yo + t, u);
     }
 
@@ -321,8 +333,7 @@ void TraceAxes(TGraphe& g) {
     Trace(s, xo + t, c.Top + t + T);
     Texte(s, xo + t, c.Top + t, g.ConfY.Nom);
     if (!g.ConfY.Unite.empty()) {
-        const std::string u =
-            "(" + (ay.Mode < 0 ? Prefixe(ay.ExpLibelle) : std::string()) + g.ConfY.Unite + ")";
+        const std::string u = TexteUnite(ay, g.ConfY.Unite);
         Texte(s, xo + t, c.Top + T + s.HauteurTexte(g.ConfY.Nom), u);
     }
 

@@ -8,6 +8,8 @@
 #include "ui_TFormBancSimule.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <cmath>
 
 namespace zyv {
@@ -48,7 +50,17 @@ void TFormBancSimule::Timer1Timer() {
         if (isVisible()) hide();
         return;
     }
-    if (!isVisible() && !ecarte_) show();
+    if (!isVisible() && !ecarte_) {
+        if (!place_) {
+            // Out of the main window's way: the top right corner of the screen.
+            place_ = true;
+            if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
+                const QRect zone = ecran->availableGeometry();
+                move(zone.right() - frameGeometry().width() - 16, zone.top() + 16);
+            }
+        }
+        show();
+    }
     AfficheValeurs();
 }
 

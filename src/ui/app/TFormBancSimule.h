@@ -39,6 +39,7 @@ private:
     std::unique_ptr<Ui::TFormBancSimule> ui_;
     // Closed by the user while the bench is connected: stays closed until the next connection.
     bool ecarte_ = false;
+    bool place_ = false;
 };
 
 } // namespace zyv

@@ -159,6 +159,8 @@ void TZYV2::Copiervaleurs() {
 }
 
 void TZYV2::OuvreEtude(int typeEtude) {
+    // A study file may carry a kind no button stands for: no window is opened for it.
+    if (typeEtude < EtudeCaractMoteur || typeEtude > EtudeChargeGeneratrice) return;
     if (etude_.Travail.TypeEtude != typeEtude) {
         if (!SauvegardeEtude.Avertissement()) return;
         NouveauTravail(etude_);

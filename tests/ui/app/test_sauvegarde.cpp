@@ -34,20 +34,12 @@ struct Poste {
 class TestSauvegarde : public QObject {
     Q_OBJECT
 private slots:
-    void savedStudyIsNotAskedAbout();
     void promptAnswers();
     void yesAlwaysAsksForANameAndSaves();
     void failedWriteDoesNotLetTheStudyGo();
     void saveUsesTheKnownName();
     void newStudyKeepsTheKind();
 };
-
-void TestSauvegarde::savedStudyIsNotAskedAbout() {
-    Poste p;
-    p.E->Enregistre = true;
-    QVERIFY(p.S.Avertissement());
-    QVERIFY(p.Services.Confirmations.empty());
-}
 
 void TestSauvegarde::promptAnswers() {
     Poste p;
@@ -59,6 +51,10 @@ void TestSauvegarde::promptAnswers() {
                                        "Fichier modifié. Voulez-vous l'enregistrer?"}));
     QCOMPARE(p.Services.DialoguesEnregistrement, 0);
     QVERIFY(!p.E->Enregistre);
+    // A saved study is let go without a question.
+    p.E->Enregistre = true;
+    QVERIFY(p.S.Avertissement());
+    QCOMPARE(p.Services.Confirmations.size(), std::size_t(2));
 }
 
 void TestSauvegarde::yesAlwaysAsksForANameAndSaves() {

@@ -139,8 +139,6 @@ void TestZYV2::simulatedBenchAcceptedThenLiveValues() {
     // Every field shows its quantity of the last reading.
     QTRY_COMPARE(Texte(c, c.ZYV2.get(), "ValVitesse"),
                  QString::fromStdString(FormatMesure(*c.E, GVitesse)));
-    QVERIFY(Texte(c, c.ZYV2.get(), "ValTensionMoteur").endsWith(QStringLiteral(" V")));
-    QVERIFY(Texte(c, c.ZYV2.get(), "ValTensionMoteur").contains(QLatin1Char(',')));
     QVERIFY(Texte(c, c.ZYV2.get(), "ValVitesse").endsWith(QStringLiteral(" tr/min")));
 
     // Turning the supply down slows the machine: the live fields follow.
@@ -340,13 +338,27 @@ void TestZYV2::openingAStudyFileChoosesItsWindow() {
     QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 0);
     QVERIFY(caracteristique.isVisible());
 
+    // A kind no button stands for opens no window.
+    caracteristique.hide();
+    c.ZYV2->show();
+    {
+        auto e = std::make_unique<Etude>();
+        NouveauTravail(*e);
+        e->Travail.TypeEtude = 9;
+        QVERIFY(EcrireTravail(*e, nom, c.Services));
+    }
+    c.Services.Choix = {nom};
+    Clique(c, c.ZYV2.get(), "ButtonOuvrir");
+    QVERIFY(c.ZYV2->isVisible());
+    QVERIFY(!caracteristique.isVisible() && !charge.isVisible());
+
     // Cancelling the file dialog changes nothing.
     caracteristique.hide();
     c.ZYV2->show();
     c.Services.Choix = {std::nullopt};
     Clique(c, c.ZYV2.get(), "ButtonOuvrir");
     QVERIFY(c.ZYV2->isVisible());
-    QCOMPARE(c.Services.DialoguesOuverture, 3);
+    QCOMPARE(c.Services.DialoguesOuverture, 4);
 }
 
 QTEST_MAIN(TestZYV2)

@@ -75,12 +75,6 @@ void TestConnexion::configurationListsPortsAndStoresTheChoice() {
     Clique(&d, "BitBtn2");
     QCOMPARE(c.E->Config.Port(), std::string("ttyUSB10"));
 
-    d.show();
-    Choisit(s, 0);
-    Clique(&d, "BitBtnOK");
-    QCOMPARE(c.E->Config.Port(), std::string("ttyS0"));
-    QVERIFY(c.E->Config.NomPortComplet.empty());
-
     // A port that has gone: listed ports, none selected.
     c.E->Config.NomPort.Affecte("COM9");
     d.show();

@@ -1,0 +1,242 @@
+// The QPainter surfaces: the fast paths give the pixels of the plain calls, XOR figures
+// restore the image, vector and page outputs are produced.
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QtTest>
+
+#include <random>
+
+#include "core/plot/UniteGraphe.h"
+#include "ui/plot/SurfacePeintre.h"
+
+namespace zyv {
+
+namespace {
+
+QImage Vierge(int l, int h, QRgb fond = 0xFFFFFFFF) {
+    QImage i(l, h, QImage::Format_RGB32);
+    i.fill(fond);
+    return i;
+}
+
+// A plot of noisy curves: every marker shape, fill and interpolation kind, some points off
+// the image so the slow paths are taken too.
+void Scene(Surface& s, const TRect& cadre, int fond, unsigned graine, int points) {
+    std::mt19937 alea(graine);
+    TGraphe g;
+    g.Surface = &s;
+    g.Cadre = cadre;
+    g.Couleurs = SchemaCouleurs(fond);
+    g.ConfX = {0, 7300, -2, 2, "t", "s"};
+    g.ConfY = {-3000, 3000, -2, 2, "PM", "W"};
+    CalculGraphe(g);
+    TraceAxes(g);
+    auto courbe = std::make_unique<TCourbe>();
+    TCourbe& c = *courbe;
+    for (int k = 0; k < 6; ++k) {
+        c.Dernier = points - 1;
+        c.Debut = 0;
+        c.Fin = c.Dernier;
+        c.Marqueur = k;
+        c.Interpolation = k;
+        c.Style = {k % 6, 0, 0, k + 2};
+        for (int i = 0; i < points; ++i) {
+            c.X[i] = i * 7400 / points;
+            c.Y[i] = static_cast<int>(2500 - 800 * k + static_cast<int>(alea() % 300));
+        }
+        if (k == 5) c.Y[points / 2] = 3400; // beyond the top of the image
+        TraceCourbeGraphe(g, c);
+    }
+    StyloCourbe(g, {3, 0, 0, 7});
+    for (int f = 0; f <= 5; ++f) TraceMarqueur(g, f, cadre.Left + 1, cadre.Top + 2 + 6 * f);
+}
+
+} // namespace
+
+class TestSurfaces : public QObject {
+    Q_OBJECT
+private slots:
+    void LinesFollowTheSurfaceConvention();
+    void FastLinesMatchPlainQPainterLines();
+    void FastSceneMatchesPlainScene();
+    void XorCursorRestoresTheImage();
+    void VectorAndPageOutputs();
+};
+
+void TestSurfaces::LinesFollowTheSurfaceConvention() {
+    // A coloured, B not, in all eight directions; zero length draws nothing at width 1.
+    const int d[8][2] = {{5, 0}, {-5, 0}, {0, 5}, {0, -5}, {5, 5}, {-5, -5}, {5, -5}, {-5, 5}};
+    for (bool rapide : {false, true}) {
+        for (const auto& v : d) {
+            QImage im = Vierge(30, 30);
+            {
+                SurfaceImage s(im, 96, rapide);
+                s.ChoisitStylo({0x000000, StyleTrait::Plein, 1, ModeTrait::Copie});
+                s.DeplaceVers(15, 15);
+                s.TraceVers(15 + v[0], 15 + v[1]);
+                s.TraceVers(15 + v[0], 15 + v[1]);
+            }
+            QCOMPARE(im.pixel(15, 15), 0xFF000000u);
+            QCOMPARE(im.pixel(15 + v[0], 15 + v[1]), 0xFFFFFFFFu);
+            int n = 0;
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 30; ++x) n += im.pixel(x, y) != 0xFFFFFFFFu;
+            QCOMPARE(n, 5);
+        }
+    }
+    // Rectangles cover left..right-1 and top..bottom-1.
+    QImage im = Vierge(20, 20);
+    {
+        SurfaceImage s(im, 96, true);
+        s.ChoisitStylo({0x000000, StyleTrait::Plein, 1, ModeTrait::Copie});
+        s.ChoisitRemplissage({0xFF0000, StyleRemplissage::Plein});
+        s.Rectangle({2, 3, 8, 10});
+    }
+    QCOMPARE(im.pixel(2, 3), 0xFF000000u);
+    QCOMPARE(im.pixel(7, 9), 0xFF000000u);
+    QCOMPARE(im.pixel(8, 9), 0xFFFFFFFFu);
+    QCOMPARE(im.pixel(7, 10), 0xFFFFFFFFu);
+    QCOMPARE(im.pixel(4, 5), 0xFFFF0000u);
+}
+
+void TestSurfaces::FastLinesMatchPlainQPainterLines() {
+    std::mt19937 alea(7);
+    for (int essai = 0; essai < 40; ++essai) {
+        QImage a = Vierge(120, 90), b = Vierge(120, 90);
+        std::vector<QPoint> p;
+        std::vector<bool> saute;
+        for (int i = 0; i < 300; ++i) {
+            // Mostly short steps, some long jumps and some points off the image.
+            const int saut = alea() % 10 == 0 ? 160 : 9;
+            const QPoint prec = p.empty() ? QPoint(60, 45) : p.back();
+            p.emplace_back(prec.x() + static_cast<int>(alea() % saut) - saut / 2,
+                           prec.y() + static_cast<int>(alea() % saut) - saut / 2);
+            if (std::abs(p.back().x()) > 400 || std::abs(p.back().y()) > 400)
+                p.back() = QPoint(60, 45);
+            saute.push_back(alea() % 17 == 0);
+        }
+        for (QImage* im : {&a, &b}) {
+            SurfaceImage s(*im, 96, im == &a);
+            s.Decoupe({5, 4, 110, 80});
+            s.ChoisitStylo({0x123456, StyleTrait::Plein, 1, ModeTrait::Copie});
+            s.DeplaceVers(p[0].x(), p[0].y());
+            for (std::size_t i = 0; i < p.size(); ++i) {
+                if (saute[i])
+                    s.DeplaceVers(p[i].x(), p[i].y());
+                else
+                    s.TraceVers(p[i].x(), p[i].y());
+            }
+        }
+        QVERIFY2(a == b, qPrintable(QString("essai %1").arg(essai)));
+    }
+}
+
+void TestSurfaces::FastSceneMatchesPlainScene() {
+    for (int fond : {0, 4, 7}) {
+        for (int points : {1, 2, 5, 40, 401}) {
+            QImage a = Vierge(300, 220), b = Vierge(300, 220);
+            {
+                SurfaceImage rapide(a, 96, true);
+                Scene(rapide, {0, 0, 300, 220}, fond, 11, points);
+            }
+            {
+                SurfaceImage plain(b, 96, false);
+                Scene(plain, {0, 0, 300, 220}, fond, 11, points);
+            }
+            QVERIFY2(a == b, qPrintable(QString("fond %1, %2 points").arg(fond).arg(points)));
+        }
+    }
+    // A page-like resolution: wider markers and pens.
+    QImage a = Vierge(500, 400), b = Vierge(500, 400);
+    {
+        SurfaceImage rapide(a, 300, true);
+        Scene(rapide, {10, 10, 490, 390}, 0, 3, 200);
+    }
+    {
+        SurfaceImage plain(b, 300, false);
+        Scene(plain, {10, 10, 490, 390}, 0, 3, 200);
+    }
+    QVERIFY(a == b);
+}
+
+void TestSurfaces::XorCursorRestoresTheImage() {
+    for (int style = 0; style <= 5; ++style) {
+        QImage im = Vierge(260, 200);
+        SurfaceImage s(im, 96, true);
+        TGraphe g;
+        g.Surface = &s;
+        g.Cadre = {0, 0, 260, 200};
+        g.Couleurs = SchemaCouleurs(6);
+        g.ConfX = {0, 1000, 0, 0, "N", "tr/min"};
+        g.ConfY = {0, 700, -1, 1, "C", "N.m"};
+        g.StyleCurseur = style;
+        g.CouleurCurseur = 2;
+        CalculGraphe(g);
+        TraceAxes(g);
+        s.Vide();
+        const QImage avant = im.copy();
+
+        CurseurPlace(g, 400, 300);
+        s.Vide();
+        const QImage une = im.copy();
+        QVERIFY2(une != avant, "the cursor shows");
+        CurseurPlace(g, 400, 300);
+        s.Vide();
+        QVERIFY2(im == une, qPrintable(QString("style %1: one figure").arg(style)));
+        // Wander around, then hide: bit for bit the picture before the first placement.
+        for (int k = 0; k < 20; ++k) CurseurPlace(g, 37 * k, 29 * k);
+        CurseurCache(g);
+        s.Vide();
+        QVERIFY2(im == avant, qPrintable(QString("style %1: restored").arg(style)));
+
+        // Shown again under a curve: the curve drawing brackets it.
+        CurseurRafraichit(g);
+        auto c = std::make_unique<TCourbe>();
+        c->Dernier = c->Fin = 2;
+        c->X = {100, 500, 900};
+        c->Y = {100, 600, 200};
+        c->Interpolation = 2;
+        c->Marqueur = 4;
+        c->Style = {1, 0, 0, 3};
+        TraceCourbeGraphe(g, *c);
+        CurseurCache(g);
+        s.Vide();
+        QImage attendu = Vierge(260, 200);
+        {
+            SurfaceImage t(attendu, 96, true);
+            TGraphe h = g;
+            h.Surface = &t;
+            h.CurseurGraphe = {};
+            CalculGraphe(h);
+            TraceAxes(h);
+            TraceCourbeGraphe(h, *c);
+        }
+        QVERIFY2(im == attendu, qPrintable(QString("style %1: curve under cursor").arg(style)));
+    }
+}
+
+void TestSurfaces::VectorAndPageOutputs() {
+    SurfaceVectorielle svg(718, 529, 96);
+    Scene(svg, {0, 0, 718, 529}, 0, 5, 50);
+    const QByteArray image = svg.Termine();
+    QVERIFY(image.contains("<svg"));
+    QVERIFY(image.contains("polyline"));
+    QCOMPARE(svg.Resolution(), 96);
+
+    QBuffer tampon;
+    tampon.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&tampon);
+        pdf.setResolution(600);
+        SurfacePage page(pdf);
+        QCOMPARE(page.Resolution(), 600);
+        Scene(page, {600, 600, 4000, 3000}, 0, 5, 50);
+    }
+    QVERIFY(tampon.data().startsWith("%PDF"));
+    QVERIFY(tampon.data().size() > 2000);
+}
+
+} // namespace zyv
+
+QTEST_MAIN(zyv::TestSurfaces)
+#include "test_surfaces.moc"
