@@ -1,16 +1,20 @@
 #include "core/plot/SurfaceEnregistreuse.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace zyv {
 
 int SurfaceEnregistreuse::HauteurPolice() const {
-    return PoliceCourante().Taille * dpi_ / 72;
+    const std::int64_t h = static_cast<std::int64_t>(PoliceCourante().Taille) * dpi_ / 72;
+    return static_cast<int>(std::clamp<std::int64_t>(h, 0, 1 << 20));
 }
 
 int SurfaceEnregistreuse::LargeurTexte(std::string_view texte) {
     int n = 0;
     for (unsigned char c : texte)
         if ((c & 0xC0) != 0x80) ++n;
-    return n * HauteurPolice() / 2;
+    return static_cast<int>(std::min<std::int64_t>(std::int64_t{n} * HauteurPolice() / 2, 1 << 30));
 }
 
 int SurfaceEnregistreuse::HauteurTexte(std::string_view) {

@@ -62,15 +62,28 @@ i64 PixelY64(const TGraphe& g, i64 v) {
     return Difference(a.PixOrigine, MulDiv(Difference(v, a.ValOrigine), a.PixPas, a.ValPas));
 }
 
+// Drawing positions saturate far outside any surface rather than wrap to 32 bits, which
+// could bring a far-off point back onto the picture at a wrong place.
+i64 Borne(i64 v) {
+    return std::clamp(v, -LimitePixel, LimitePixel);
+}
+int PixelDessinX(const TGraphe& g, i64 v) {
+    return static_cast<int>(Borne(PixelX64(g, v)));
+}
+int PixelDessinY(const TGraphe& g, i64 v) {
+    return static_cast<int>(Borne(PixelY64(g, v)));
+}
+
 std::string Chiffres(i64 v) {
     std::uint64_t m = v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
     return std::to_string(m);
 }
 
 Couleur CouleurIndice(const TGraphe& g, int indice) {
-    const int i = IndiceAxes + indice;
-    if (i < IndiceAxes || i >= static_cast<int>(g.Couleurs.size())) return g.Couleurs[IndiceAxes];
-    return g.Couleurs[static_cast<std::size_t>(i)];
+    // An index beyond the trial colours (a damaged file) falls back to the axes colour.
+    if (indice < 0 || indice >= static_cast<int>(g.Couleurs.size()) - IndiceAxes)
+        return g.Couleurs[IndiceAxes];
+    return g.Couleurs[static_cast<std::size_t>(IndiceAxes + indice)];
 }
 
 int Dpi(const Surface& s) {
@@ -458,7 +471,7 @@ void TracePointCourbe(TGraphe& g, int i, const TCourbe& c) {
     if (!g.Valide || g.Surface == nullptr || i < 0 || i >= NbPointsCourbe) return;
     StyloCourbe(g, c.Style);
     const auto k = static_cast<std::size_t>(i);
-    TraceMarqueur(g, c.Marqueur, ValeurVersPixelX(g, c.X[k]), ValeurVersPixelY(g, c.Y[k]));
+    TraceMarqueur(g, c.Marqueur, PixelDessinX(g, c.X[k]), PixelDessinY(g, c.Y[k]));
 }
 
 int InterpolationEffective(int demandee, int dernier) {
@@ -618,8 +631,8 @@ void TraceCourbeGraphe(TGraphe& g, const TCourbe& c) {
 
     std::array<i64, NbPointsCourbe> px, py;
     for (std::size_t i = 0; i < n1; ++i) {
-        px[i] = std::clamp(PixelX64(g, c.X[i]), -LimitePixel, LimitePixel);
-        py[i] = std::clamp(PixelY64(g, c.Y[i]), -LimitePixel, LimitePixel);
+        px[i] = Borne(PixelX64(g, c.X[i]));
+        py[i] = Borne(PixelY64(g, c.Y[i]));
     }
 
     if (c.Marqueur >= 0) {
@@ -634,7 +647,7 @@ void TraceCourbeGraphe(TGraphe& g, const TCourbe& c) {
     const int genre = InterpolationEffective(c.Interpolation, dernier);
     switch (genre) {
     case 0: {
-        const std::int32_t z = ValeurVersPixelY(g, 0);
+        const int z = PixelDessinY(g, 0);
         for (int i = debut; i <= fin; ++i) {
             const auto k = static_cast<std::size_t>(i);
             if (py[k] == z) continue;
@@ -681,12 +694,52 @@ void TraceCourbeGraphe(TGraphe& g, const TCourbe& c) {
     CurseurRafraichit(g);
 }
 
+namespace {
+
+int CodeZone(i64 x, i64 y) {
+    return (x < -LimitePixel ? 1 : 0) | (x > LimitePixel ? 2 : 0) | (y < -LimitePixel ? 4 : 0) |
+           (y > LimitePixel ? 8 : 0);
+}
+
+// Cuts the segment to the square of +-LimitePixel (Cohen-Sutherland, integer intersections);
+// false when nothing of it lies inside.
+bool Rogne(i64& x1, i64& y1, i64& x2, i64& y2) {
+    // Bounds the products below (beyond 2^60 pixels the direction is of no concern).
+    constexpr i64 Loin = i64{1} << 60;
+    for (i64* v : {&x1, &y1, &x2, &y2}) *v = std::clamp(*v, -Loin, Loin);
+    for (int tour = 0; tour < 8; ++tour) {
+        const int c1 = CodeZone(x1, y1), c2 = CodeZone(x2, y2);
+        if ((c1 | c2) == 0) return true;
+        if ((c1 & c2) != 0) return false;
+        const bool premier = c1 != 0;
+        const int c = premier ? c1 : c2;
+        i64& x = premier ? x1 : x2;
+        i64& y = premier ? y1 : y2;
+        const i128 dx = static_cast<i128>(x2) - x1, dy = static_cast<i128>(y2) - y1;
+        if (c & 3) {
+            const i64 bord = (c & 1) ? -LimitePixel : LimitePixel;
+            y = Sature(y1 + dy * (bord - x1) / dx);
+            x = bord;
+        } else {
+            const i64 bord = (c & 4) ? -LimitePixel : LimitePixel;
+            x = Sature(x1 + dx * (bord - y1) / dy);
+            y = bord;
+        }
+    }
+    return CodeZone(x1, y1) == 0 && CodeZone(x2, y2) == 0;
+}
+
+} // namespace
+
 void TraceDroite(TGraphe& g, const TStyleCourbe& style, std::int32_t x1, std::int32_t y1,
                  std::int32_t x2, std::int32_t y2) {
     if (!g.Valide || g.Surface == nullptr) return;
     StyloCourbe(g, style);
-    g.Surface->DeplaceVers(ValeurVersPixelX(g, x1), ValeurVersPixelY(g, y1));
-    g.Surface->TraceVers(ValeurVersPixelX(g, x2), ValeurVersPixelY(g, y2));
+    // A segment reaching far outside the picture keeps its direction: it is cut, not clamped.
+    i64 px1 = PixelX64(g, x1), py1 = PixelY64(g, y1), px2 = PixelX64(g, x2), py2 = PixelY64(g, y2);
+    if (!Rogne(px1, py1, px2, py2)) return;
+    g.Surface->DeplaceVers(static_cast<int>(px1), static_cast<int>(py1));
+    g.Surface->TraceVers(static_cast<int>(px2), static_cast<int>(py2));
 }
 
 int PointProche(const TGraphe& g, int x, int y, const TCourbe& c) {
@@ -697,10 +750,10 @@ int PointProche(const TGraphe& g, int x, int y, const TCourbe& c) {
     unsigned __int128 dMin = 0;
     for (int i = debut; i <= fin; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const i64 dx = static_cast<i64>(ValeurVersPixelX(g, c.X[k])) - x;
-        const i64 dy = static_cast<i64>(ValeurVersPixelY(g, c.Y[k])) - y;
-        const unsigned __int128 d = static_cast<unsigned __int128>(static_cast<i128>(dx) * dx) +
-                                    static_cast<unsigned __int128>(static_cast<i128>(dy) * dy);
+        const i128 dx = static_cast<i128>(PixelX64(g, c.X[k])) - x;
+        const i128 dy = static_cast<i128>(PixelY64(g, c.Y[k])) - y;
+        const unsigned __int128 d =
+            static_cast<unsigned __int128>(dx * dx) + static_cast<unsigned __int128>(dy * dy);
         if (meilleur < 0 || d < dMin) {
             meilleur = i;
             dMin = d;
@@ -826,13 +879,12 @@ void CurseurPlace(TGraphe& g, i64 x, i64 y) {
     g.CurseurGraphe.Actif = true;
     g.CurseurX = x;
     g.CurseurY = y;
-    if (g.Valide) CurseurDeplace(g.CurseurGraphe, ValeurVersPixelX(g, x), ValeurVersPixelY(g, y));
+    if (g.Valide) CurseurDeplace(g.CurseurGraphe, PixelDessinX(g, x), PixelDessinY(g, y));
 }
 
 void CurseurRafraichit(TGraphe& g) {
     if (g.Valide)
-        CurseurDeplace(g.CurseurGraphe, ValeurVersPixelX(g, g.CurseurX),
-                       ValeurVersPixelY(g, g.CurseurY));
+        CurseurDeplace(g.CurseurGraphe, PixelDessinX(g, g.CurseurX), PixelDessinY(g, g.CurseurY));
 }
 
 void CurseurCache(TGraphe& g) {

@@ -180,6 +180,55 @@ TEST_F(Courbes, FarPointsAreClampedToAMillionPixels) {
     EXPECT_EQ(l[0][2], Px(0));
 }
 
+TEST_F(Courbes, FarPositionsSaturateInsteadOfWrapping) {
+    // A narrow axis (about 50 px per raw unit) puts the largest raw values some 10^11 px away;
+    // on 32 bits such a position wraps to somewhere on the picture.
+    g.ConfX = {0, 10, 0, 0, "x", ""};
+    g.ConfY = {0, 10, 0, 0, "y", ""};
+    CalculGraphe(g);
+    surface.Efface();
+    const int loin = 2147483647;
+    const int ecran = ValeurVersPixelX(g, loin); // the wrapped value the conversion returns
+    Points({{loin, 5}, {5, 5}});
+    EXPECT_EQ(PointProche(g, ecran, Py(5), c), 1) << "the far point is far";
+
+    c.Marqueur = 1;
+    TracePointCourbe(g, 0, c);
+    ASSERT_EQ(surface.Lignes().size(), 2u);
+    EXPECT_EQ(surface.Lignes()[1][0], 1000000);
+
+    surface.Efface();
+    CurseurStyle(g, 2, 0);
+    CurseurPlace(g, loin, -loin);
+    EXPECT_EQ(surface.Lignes()[0],
+              (std::array<int, 4>{1000000 - 20, 1000000, 1000000 + 20, 1000000}));
+
+    // A straight segment is cut at the same distance but keeps its direction.
+    surface.Efface();
+    TraceDroite(g, c.Style, 0, 0, 2000000000, 1000000000);
+    auto l = surface.Lignes();
+    ASSERT_EQ(l.size(), 1u);
+    EXPECT_EQ(l[0][0], Px(0));
+    EXPECT_EQ(l[0][2], 1000000);
+    const double pente = double(Py(1000000) - Py(0)) / double(Px(2000000) - Px(0));
+    EXPECT_NEAR(double(l[0][3] - l[0][1]) / double(l[0][2] - l[0][0]), pente, 1e-4);
+    surface.Efface();
+    TraceDroite(g, c.Style, 2000000000, 0, 2000000000, 10);
+    EXPECT_TRUE(surface.Lignes().empty()) << "wholly off the picture";
+    TraceDroite(g, c.Style, 1, 2, 3, 4);
+    EXPECT_EQ(surface.Lignes(), (Lignes{{Px(1), Py(2), Px(3), Py(4)}}));
+}
+
+TEST_F(Courbes, TwoPointsWithACubicKindGiveAStraightSegment) {
+    Points({{-500, 300}, {500, -200}});
+    for (int genre = 2; genre <= 5; ++genre) {
+        surface.Efface();
+        c.Interpolation = genre;
+        TraceCourbeGraphe(g, c);
+        EXPECT_EQ(surface.Lignes(), (Lignes{{Px(-500), Py(300), Px(500), Py(-200)}})) << genre;
+    }
+}
+
 TEST_F(Courbes, OutOfRangeBoundsStayOnTheExistingPoints) {
     Points({{0, 0}, {100, 100}});
     c.Fin = 2000;
