@@ -432,7 +432,8 @@ void SurfaceImage::Marqueur(int forme, int x, int y, int r) {
     }
     const QRect zone = ZoneEcriture();
     const std::size_t n = t.Decalages.size();
-    if (zone.contains(QRect(x - t.Rayon, y - t.Rayon, 2 * t.Rayon + 1, 2 * t.Rayon + 1))) {
+    if (x - t.Rayon >= zone.left() && x + t.Rayon <= zone.right() && y - t.Rayon >= zone.top() &&
+        y + t.Rayon <= zone.bottom()) {
         std::uint32_t* centre = pixels_ + y * parLigne_ + x;
         for (std::size_t i = 0; i < n; ++i)
             centre[t.Decalages[i][1] * parLigne_ + t.Decalages[i][0]] = t.Couleurs[i];
