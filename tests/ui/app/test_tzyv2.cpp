@@ -92,6 +92,13 @@ void TestZYV2::captionsAndLayout() {
     QCOMPARE(w.OpenDialogZYV2.RepertoireInitial, c.Dossier.filePath("Fichiers").toStdString());
     QCOMPARE(w.SaveDialogZYV2.Filtre, std::string("ZYV|*.ZYV"));
     QCOMPARE(w.SaveDialogZYV2.ExtensionDefaut, std::string("ZYV"));
+    // Help opens beside the window, without waiting.
+    QTest::keyClick(c.FormConnection.get(), Qt::Key_Escape);
+    QVERIFY(!c.FormConnection->isVisible());
+    Clique(c, &w, "SpeedButtonAide");
+    QVERIFY(c.Aide->isVisible());
+    QVERIFY(w.isVisible());
+    c.Aide->hide();
 }
 
 void TestZYV2::startWithoutConfigurationFile() {
