@@ -209,8 +209,8 @@ void SurfacePeintre::Rectangle(const TRect& r) {
     Prepare();
     const int l = r.Right - r.Left, h = r.Bottom - r.Top;
     if (l == 1 || h == 1) {
-        // One pixel thick: the pen's line covers it.
-        peintre_.drawLine(r.Left, r.Top, r.Right - 1, r.Bottom - 1);
+        // One pixel thick: the pen's line covers it, each pixel once (XOR counts).
+        if (l != 1 || h != 1) peintre_.drawLine(r.Left, r.Top, r.Right - 1, r.Bottom - 1);
         peintre_.drawPoint(r.Right - 1, r.Bottom - 1);
         return;
     }
