@@ -209,8 +209,8 @@ void SurfacePeintre::Rectangle(const TRect& r) {
     Prepare();
     const int l = r.Right - r.Left, h = r.Bottom - r.Top;
     if (l == 1 || h == 1) {
-        // One pixel thick: the pen's line covers it.
-        peintre_.drawLine(r.Left, r.Top, r.Right - 1, r.Bottom - 1);
+        // One pixel thick: the pen's line covers it, each pixel once (XOR counts).
+        if (l != 1 || h != 1) peintre_.drawLine(r.Left, r.Top, r.Right - 1, r.Bottom - 1);
         peintre_.drawPoint(r.Right - 1, r.Bottom - 1);
         return;
     }
@@ -432,7 +432,8 @@ void SurfaceImage::Marqueur(int forme, int x, int y, int r) {
     }
     const QRect zone = ZoneEcriture();
     const std::size_t n = t.Decalages.size();
-    if (zone.contains(QRect(x - t.Rayon, y - t.Rayon, 2 * t.Rayon + 1, 2 * t.Rayon + 1))) {
+    if (x - t.Rayon >= zone.left() && x + t.Rayon <= zone.right() && y - t.Rayon >= zone.top() &&
+        y + t.Rayon <= zone.bottom()) {
         std::uint32_t* centre = pixels_ + y * parLigne_ + x;
         for (std::size_t i = 0; i < n; ++i)
             centre[t.Decalages[i][1] * parLigne_ + t.Decalages[i][0]] = t.Couleurs[i];

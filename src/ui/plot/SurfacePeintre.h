@@ -88,6 +88,9 @@ struct PeintrePage {
 // twice restore the pixels exactly. With `rapide`, one-pixel solid lines in copy mode are
 // rasterised straight into the image and markers are stamped from cached copies, giving the
 // same pixels as plain QPainter calls (which `rapide` = false makes, one per primitive).
+// A screen view keeps one alive with its image (the cursor draws on it between repaints),
+// calls Vide() before showing the image, and after resizing the image builds a new one and
+// lays the graph out again before any cursor call.
 class SurfaceImage : private detail::PeintrePossede, public SurfacePeintre {
 public:
     explicit SurfaceImage(QImage& image, int dpi = 96, bool rapide = true);

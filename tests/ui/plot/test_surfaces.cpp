@@ -97,6 +97,19 @@ void TestSurfaces::LinesFollowTheSurfaceConvention() {
     QCOMPARE(im.pixel(8, 9), 0xFFFFFFFFu);
     QCOMPARE(im.pixel(7, 10), 0xFFFFFFFFu);
     QCOMPARE(im.pixel(4, 5), 0xFFFF0000u);
+
+    // Thin XOR rectangles colour each pixel once.
+    for (const TRect& r : {TRect{3, 3, 4, 4}, TRect{3, 3, 9, 4}, TRect{3, 3, 4, 9}}) {
+        QImage x = Vierge(12, 12);
+        {
+            SurfaceImage s(x, 96, true);
+            s.ChoisitStylo({0xFFFFFF, StyleTrait::Plein, 1, ModeTrait::Xor});
+            s.ChoisitRemplissage({0xFFFFFF, StyleRemplissage::Transparent});
+            s.Rectangle(r);
+        }
+        QCOMPARE(x.pixel(r.Right - 1, r.Bottom - 1), 0xFF000000u);
+        QCOMPARE(x.pixel(r.Left, r.Top), 0xFF000000u);
+    }
 }
 
 void TestSurfaces::FastLinesMatchPlainQPainterLines() {
