@@ -76,7 +76,6 @@ protected:
         EXPECT_FALSE(e->Travail.Caract[0].Defini) << "nothing of the bad file is kept";
         EXPECT_EQ(e->Travail.Essai(1).DernierPoint, -1);
         EXPECT_EQ(e->Travail.Grandeurs, TableGrandeurs());
-        EXPECT_TRUE(e->Enregistre);
         EXPECT_TRUE(e->NomFichier.empty());
     }
 
@@ -94,23 +93,17 @@ TEST_F(Fichiers, StudyFilesAreLaidOutFieldByFieldAndReadBack) {
     Octets o = Lit("vide.ZYV");
     ASSERT_EQ(o.size(), 2860u);
     EXPECT_EQ(Octets(o.begin(), o.begin() + 6), (Octets{5, 'Z', 'Y', 'V', '-', '1'}));
-    EXPECT_EQ(o[22] | o[23] << 8, 1500);
-    EXPECT_EQ(EntierA(o, 168), -1);
     EXPECT_EQ(EntierA(o, 172 + 40 + 8), 10) << "ZoomX of slot 1";
     const std::size_t couple = 372 + 144 * GCouple;
     EXPECT_EQ(std::string(o.begin() + couple + 72, o.begin() + couple + 77), "\x04mN.m");
-    EXPECT_EQ(EntierA(o, couple + 100), -1);
     EXPECT_EQ(EntierA(o, couple + 140), 1);
     EXPECT_EQ(o[372 + 4], 0xE9) << "Numéro in Windows-1252";
-    EXPECT_EQ(EntierA(o, 2244 + 12), 2);
 
     RemplitEtude();
     ASSERT_TRUE(EcrireTravail(*e, Nom("deux.ZYV"), m));
     o = Lit("deux.ZYV");
     ASSERT_EQ(o.size(), 3632u);
-    EXPECT_EQ(EntierA(o, 164), 2);
     EXPECT_EQ(EntierA(o, 2244 + 16), 150);
-    EXPECT_EQ(o[2244 + 592], 12);
     for (int q = 0; q < NbGrandeurs; ++q)
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(EntierA(o, 2860 + 4 * (3 * q + i)), q ? -1000 * i - q : i);
@@ -121,7 +114,6 @@ TEST_F(Fichiers, StudyFilesAreLaidOutFieldByFieldAndReadBack) {
     lu->Enregistre = false;
     ASSERT_TRUE(LireTravail(*lu, Nom("deux.ZYV"), m));
     EXPECT_EQ(EncodeTravail(lu->Travail), EncodeTravail(e->Travail));
-    EXPECT_EQ(lu->Travail.Caract[0], e->Travail.Caract[0]);
     EXPECT_EQ(lu->EssaiCourant, 1);
     EXPECT_TRUE(lu->Enregistre);
     EXPECT_EQ(lu->NomFichier, Nom("deux.ZYV"));
@@ -189,18 +181,16 @@ TEST_F(Fichiers, ShortFilesAndOutOfRangeContentLeaveAnEmptyStudy) {
         o.resize(o.size() + 600000, 0); // a short file is not the reason
         return o;
     };
-    rejete(modifie(164, 0), __LINE__);
-    rejete(modifie(164, 6), __LINE__);
-    rejete(modifie(164, INT32_MIN), __LINE__);
-    rejete(modifie(2244, -2), __LINE__);
-    rejete(modifie(2244, 2001), __LINE__);
-    rejete(modifie(3016, 0x7FFFFFFF), __LINE__);
-    rejete(modifie(0, 22, 1), __LINE__);              // signature
-    rejete(modifie(44, 16, 1), __LINE__);             // carried string
-    rejete(modifie(60, 101, 1), __LINE__);            // title
-    rejete(modifie(372 + 144 * 12, 51, 1), __LINE__); // name
-    rejete(modifie(372 + 72, 21, 1), __LINE__);       // unit
-    rejete(modifie(3016 + 592, 255, 1), __LINE__);    // comment of trial 2
+    // Trial counts, point counts, then string lengths: signature, carried string, title, name,
+    // unit, comment of trial 2.
+    const std::tuple<std::size_t, std::int32_t, int> hors[] = {
+        {164, 0, 4},         {164, 6, 4},
+        {164, INT32_MIN, 4}, {2244, -2, 4},
+        {2244, 2001, 4},     {3016, 0x7FFFFFFF, 4},
+        {0, 22, 1},          {44, 16, 1},
+        {60, 101, 1},        {372 + 144 * 12, 51, 1},
+        {372 + 72, 21, 1},   {3016 + 592, 255, 1}};
+    for (auto [p, v, taille] : hors) rejete(modifie(p, v, taille), p);
     EXPECT_FALSE(LireTravail(*e, Nom("absent.ZYV"), m));
     AttendEtudeVide();
 
@@ -232,13 +222,11 @@ TEST_F(Fichiers, FailedSaveKeepsThePreviousFileAndTheDirtyFlag) {
     EXPECT_FALSE(e->Enregistre);
     EXPECT_EQ(Lit("etude.ZYV"), avant);
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"etude.ZYV"});
-    EXPECT_FALSE(EcrireTravail(*e, Nom("absent/etude.ZYV"), m));
-    EXPECT_FALSE(e->Enregistre);
 }
 
 TEST_F(Fichiers, ConfigurationIsSixteenBytesPlusTheLongPortName) {
     e->Config.Fond = 5;
-    for (std::string nom : {"COM3", "ttyACM", "ttyUSB0", "/dev/pts/13"}) {
+    for (std::string nom : {"ttyACM", "/dev/pts/13"}) {
         SCOPED_TRACE(nom);
         e->Config.ChoisitPort(nom);
         ASSERT_TRUE(EcrireConfig(*e, m));
@@ -255,7 +243,6 @@ TEST_F(Fichiers, ConfigurationIsSixteenBytesPlusTheLongPortName) {
         ASSERT_TRUE(DecodeConfig(seize, std::span(o.data(), 16)));
         EXPECT_EQ(seize.Port(), nom.substr(0, 6));
     }
-    EXPECT_EQ(Lit("CFGZYV.cfg").size(), 28u);
     e->Config.ChoisitPort("COM3");
     ASSERT_TRUE(EcrireConfig(*e, m));
     EXPECT_EQ(Lit("CFGZYV.cfg"),
@@ -282,8 +269,7 @@ TEST_F(Fichiers, BadConfigurationFallsBackToTheDefault) {
     Ecrit("CFGZYV.cfg", {0, 0, 0, 0, 0, 0, 0, 0, 6, 4, 'C', 'O'});
     EXPECT_FALSE(LireConfig(*e, m));
     EXPECT_EQ(e->Config.Fond, 6) << "a short file supplies what it holds";
-    EXPECT_EQ(e->Config.NomPort.Octets[1], 'O');
-    EXPECT_EQ(e->Config.NomPort.Octets[2], 0);
+    EXPECT_EQ(e->Config.NomPort.Octets[2], 0) << "no stale bytes past what the file holds";
     EXPECT_EQ(m.textes, std::vector<std::string>(2, "Erreur de lecture du fichier"));
     Ecrit("CFGZYV.cfg", {0, 0, 0, 0, 0, 0, 0, 0, 200, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_TRUE(LireConfig(*e, m));

@@ -11,6 +11,7 @@ namespace zyv {
 namespace {
 
 using Lignes = std::vector<std::array<int, 4>>;
+using V = std::vector<std::int64_t>;
 
 TEST(Interpolation, CapByNumberOfPoints) {
     // dernier: 0 -> none; 1..3 -> cubic; 4 -> 3-point; 5, 6 -> 5-point; 7+ -> 7-point
@@ -19,38 +20,31 @@ TEST(Interpolation, CapByNumberOfPoints) {
         EXPECT_EQ(InterpolationEffective(5, dernier), plafonds[dernier]) << dernier;
         EXPECT_EQ(InterpolationEffective(1, dernier), std::min(1, plafonds[dernier]));
     }
-    EXPECT_EQ(InterpolationEffective(0, 2000), 0);
-    EXPECT_EQ(InterpolationEffective(-1, 2000), -1);
     EXPECT_EQ(InterpolationEffective(9, 2000), 5);
 }
 
-std::vector<std::int64_t> Filtre(void (*f)(std::span<const std::int64_t>, std::span<std::int64_t>),
-                                 std::vector<std::int64_t> p) {
-    std::vector<std::int64_t> o(p.size(), 12345);
-    f(p, o);
-    return o;
-}
-
 TEST(Filtres, KnownArrays) {
-    using V = std::vector<std::int64_t>;
-    EXPECT_EQ(Filtre(Lissage3, {0, 4, 8, 0, 4}), (V{0, 4, 5, 3, 4}));
-    // Truncation toward zero: -5/4 is -1, not -2.
-    EXPECT_EQ(Filtre(Lissage3, {-1, -2, 0}), (V{-1, -1, 0}));
-    EXPECT_EQ(Filtre(Lissage5, {0, 0, 0, 64, 0, 0, 0}), (V{0, 0, 16, 24, 16, 0, 0}));
-    // The 7-point weights are 1 8 12 22 12 8 1 (a binomial would give 20 in the middle).
-    EXPECT_EQ(Filtre(Lissage7, {0, 0, 0, 0, 64, 0, 0, 0, 0}), (V{0, 0, 4, 12, 22, 12, 4, 0, 0}));
-    EXPECT_EQ(Filtre(Lissage7, {0, 0, 0, 64, 0, 0, 0}), (V{0, 0, 16, 22, 16, 0, 0}));
-    // End points are kept; short arrays stay in bounds.
-    EXPECT_EQ(Filtre(Lissage7, {5, 9}), (V{5, 9}));
-    EXPECT_EQ(Filtre(Lissage5, {7}), (V{7}));
-    EXPECT_EQ(Filtre(Lissage7, {-7, -9, -2}), (V{-7, -6, -2}));
+    using F = void (*)(std::span<const std::int64_t>, std::span<std::int64_t>);
+    const std::tuple<F, V, V> cas[] = {
+        {Lissage3, {0, 4, 8, 0, 4}, {0, 4, 5, 3, 4}},
+        {Lissage3, {-1, -2, 0}, {-1, -1, 0}}, // -5/4 truncates to -1
+        {Lissage5, {0, 0, 0, 64, 0, 0, 0}, {0, 0, 16, 24, 16, 0, 0}},
+        {Lissage7, {0, 0, 0, 0, 64, 0, 0, 0, 0}, {0, 0, 4, 12, 22, 12, 4, 0, 0}}, // 1 8 12 22
+        {Lissage7, {0, 0, 0, 64, 0, 0, 0}, {0, 0, 16, 22, 16, 0, 0}},
+        {Lissage7, {5, 9}, {5, 9}}, // short arrays stay in bounds
+        {Lissage5, {7}, {7}},
+        {Lissage7, {-7, -9, -2}, {-7, -6, -2}}};
+    for (const auto& [f, entree, attendu] : cas) {
+        V sortie(entree.size(), 12345);
+        f(entree, sortie);
+        EXPECT_EQ(sortie, attendu);
+    }
 }
 
 TEST(Cubique, RowsAtEighthsOnAKnownPolyline) {
     // x is linear (64 px per point) so every row lands on x = 8k; y exercises the truncation.
-    const std::vector<std::int64_t> px{0, 64, 128, 192}, py{0, 100, -50, 30};
     SurfaceEnregistreuse s;
-    TraceCubique(s, px, py, 0, 3);
+    TraceCubique(s, V{0, 64, 128, 192}, V{0, 100, -50, 30}, 0, 3);
     const std::vector<int> ys{26,  48,  66,  81,  91,  98,  101, 100,      // parabola 0,1,2
                               100, 91,  74,  51,  26,  0,   -22, -40,      // Catmull-Rom 1 -> 2
                               -50, -52, -51, -46, -38, -26, -11, 7,   30}; // parabola 1,2,3
@@ -58,34 +52,21 @@ TEST(Cubique, RowsAtEighthsOnAKnownPolyline) {
     ASSERT_EQ(l.size(), ys.size());
     int x0 = 0, y0 = 0;
     for (std::size_t k = 0; k < l.size(); ++k) {
-        const int x = k < 8 ? 8 * static_cast<int>(k + 1)
-                            : (k < 16 ? 64 + 8 * static_cast<int>(k - 8)
-                                      : 128 + 8 * static_cast<int>(k - 16));
+        const int x = 8 * static_cast<int>(k < 8 ? k + 1 : k);
         EXPECT_EQ(l[k], (std::array<int, 4>{x0, y0, x, ys[k]})) << "piece " << k;
         x0 = x;
         y0 = ys[k];
     }
-}
-
-TEST(Cubique, PartialRangesAndTwoPoints) {
-    const std::vector<std::int64_t> px{0, 64, 128, 192, 256}, py{0, 0, 0, 0, 0};
-    SurfaceEnregistreuse s;
-    // From point 1: no first parabola; intervals 1->2, 2->3 (Catmull-Rom), then the last.
+    // Partial ranges: from point 1 no first parabola; up to 3 of 4 no last one.
+    const V px{0, 64, 128, 192, 256}, py(5, 0);
+    s.Efface();
     TraceCubique(s, px, py, 1, 4);
-    Lignes l = s.Lignes();
-    ASSERT_EQ(l.size(), 16u + 9u);
-    EXPECT_EQ(l[0][0], 64);
-    EXPECT_EQ(l.back()[2], 256);
-    // Up to point 3 of 4: the interior stops at interval 1 -> 2 and no last parabola.
+    EXPECT_EQ(s.Lignes().size(), 16u + 9u);
+    EXPECT_EQ(s.Lignes()[0][0], 64);
     s.Efface();
     TraceCubique(s, px, py, 0, 3);
-    l = s.Lignes();
-    ASSERT_EQ(l.size(), 8u + 8u);
-    EXPECT_EQ(l.back()[2], 64 + 7 * 8);
-    // Two points: a straight segment.
-    s.Efface();
-    TraceCubique(s, std::vector<std::int64_t>{3, 40}, std::vector<std::int64_t>{5, -9}, 0, 1);
-    EXPECT_EQ(s.Lignes(), (Lignes{{3, 5, 40, -9}}));
+    EXPECT_EQ(s.Lignes().size(), 8u + 8u);
+    EXPECT_EQ(s.Lignes().back()[2], 64 + 7 * 8);
 }
 
 struct Courbes : ::testing::Test {
@@ -104,45 +85,47 @@ struct Courbes : ::testing::Test {
         c.Style = {2, 0, 0, 3};
     }
     void Points(std::vector<std::pair<int, int>> p) {
-        c.Dernier = static_cast<int>(p.size()) - 1;
+        c.Dernier = c.Fin = static_cast<int>(p.size()) - 1;
         c.Debut = 0;
-        c.Fin = c.Dernier;
         for (std::size_t i = 0; i < p.size(); ++i) {
             c.X[i] = p[i].first;
             c.Y[i] = p[i].second;
         }
     }
+    Lignes Trace(int interpolation) {
+        surface.Efface();
+        c.Interpolation = interpolation;
+        TraceCourbeGraphe(g, c);
+        return surface.Lignes();
+    }
     int Px(int v) const { return ValeurVersPixelX(g, v); }
     int Py(int v) const { return ValeurVersPixelY(g, v); }
 };
 
-TEST_F(Courbes, EmptyAndSinglePointCurves) {
+TEST_F(Courbes, EmptySingleAndTwoPointCurves) {
     c.Dernier = -1;
     c.Marqueur = 1;
-    c.Interpolation = 5;
-    TraceCourbeGraphe(g, c);
+    EXPECT_TRUE(Trace(5).empty());
     EXPECT_TRUE(surface.Traces.empty());
 
     Points({{100, 200}});
     c.Marqueur = 3;
-    TraceCourbeGraphe(g, c);
-    // The marker only: one square, no line.
-    EXPECT_TRUE(surface.Lignes().empty());
-    ASSERT_EQ(surface.DeGenre(Trace::Genre::Rectangle).size(), 1u);
+    EXPECT_TRUE(Trace(5).empty()) << "the marker only";
     const int r = 96 * 3 / 254;
+    ASSERT_EQ(surface.DeGenre(Trace::Genre::Rectangle).size(), 1u);
     EXPECT_EQ(
         surface.DeGenre(Trace::Genre::Rectangle)[0]->Points,
         (std::vector<PointPixel>{{Px(100) - r, Py(200) - r}, {Px(100) + r + 1, Py(200) + r + 1}}));
-    EXPECT_EQ(surface.Position(), (PointPixel{0, 0}));
+
+    c.Marqueur = 0;
+    Points({{-500, 300}, {500, -200}});
+    for (int genre = 1; genre <= 5; ++genre)
+        EXPECT_EQ(Trace(genre), (Lignes{{Px(-500), Py(300), Px(500), Py(-200)}})) << genre;
 }
 
 TEST_F(Courbes, FivePointsUseTheThreePointFilter) {
     Points({{-800, 0}, {-400, 500}, {0, -300}, {400, 700}, {800, 100}});
-    c.Interpolation = 5;
-    TraceCourbeGraphe(g, c);
-    const Lignes dessin = surface.Lignes();
-
-    std::vector<std::int64_t> px, py, fx(5), fy(5);
+    V px, py, fx(5), fy(5);
     for (int i = 0; i < 5; ++i) {
         px.push_back(Px(c.X[i]));
         py.push_back(Py(c.Y[i]));
@@ -151,49 +134,33 @@ TEST_F(Courbes, FivePointsUseTheThreePointFilter) {
     Lissage3(py, fy);
     SurfaceEnregistreuse attendu;
     TraceCubique(attendu, fx, fy, 0, 4);
-    EXPECT_EQ(dessin, attendu.Lignes());
-    EXPECT_NE(fy, py) << "the filter must change this data";
+    EXPECT_EQ(Trace(5), attendu.Lignes());
 }
 
-TEST_F(Courbes, SegmentsAndBars) {
+TEST_F(Courbes, SegmentsBarsAndOutOfRangeBounds) {
     Points({{-500, 300}, {0, 0}, {500, -200}});
-    c.Interpolation = 1;
-    TraceCourbeGraphe(g, c);
-    EXPECT_EQ(surface.Lignes(),
+    EXPECT_EQ(Trace(1),
               (Lignes{{Px(-500), Py(300), Px(0), Py(0)}, {Px(0), Py(0), Px(500), Py(-200)}}));
     // Bars from the zero line; the point on it gets none.
-    surface.Efface();
-    c.Interpolation = 0;
-    TraceCourbeGraphe(g, c);
-    EXPECT_EQ(surface.Lignes(),
+    EXPECT_EQ(Trace(0),
               (Lignes{{Px(-500), Py(0), Px(-500), Py(300)}, {Px(500), Py(0), Px(500), Py(-200)}}));
+    c.Debut = -7;
+    c.Fin = 2000;
+    EXPECT_EQ(Trace(1).size(), 2u);
+    EXPECT_EQ(PointProche(g, Px(500), Py(-200), c), 2);
 }
 
 TEST_F(Courbes, FarPositionsSaturateInsteadOfWrapping) {
-    // A narrow axis (about 50 px per raw unit) puts the largest raw values some 10^11 px away;
-    // on 32 bits such a position wraps to somewhere on the picture.
-    g.ConfX = {0, 10, 0, 0, "x", ""};
-    g.ConfY = {0, 10, 0, 0, "y", ""};
+    // About 50 px per raw unit puts the largest raw values some 10^11 px away; on 32 bits such a
+    // position wraps to somewhere on the picture.
+    g.ConfX = g.ConfY = {0, 10, 0, 0, "x", ""};
     CalculGraphe(g);
-    surface.Efface();
     const int loin = 2147483647;
-    const int ecran = ValeurVersPixelX(g, loin); // the wrapped value the conversion returns
     Points({{loin, 5}, {5, 5}});
-    EXPECT_EQ(PointProche(g, ecran, Py(5), c), 1) << "the far point is far";
-
-    // A curve still draws its segments toward the clamped positions.
+    EXPECT_EQ(PointProche(g, ValeurVersPixelX(g, loin), Py(5), c), 1) << "the far point is far";
     Points({{0, 0}, {0, 2000000000}, {-2000000000, 0}});
-    c.Interpolation = 1;
-    TraceCourbeGraphe(g, c);
-    EXPECT_EQ(surface.Lignes(),
+    EXPECT_EQ(Trace(1),
               (Lignes{{Px(0), Py(0), Px(0), -1000000}, {Px(0), -1000000, -1000000, Py(0)}}));
-    surface.Efface();
-    Points({{loin, 5}, {5, 5}});
-
-    c.Marqueur = 1;
-    TracePointCourbe(g, 0, c);
-    ASSERT_EQ(surface.Lignes().size(), 2u);
-    EXPECT_EQ(surface.Lignes()[1][0], 1000000);
 
     surface.Efface();
     CurseurStyle(g, 2, 0);
@@ -201,56 +168,29 @@ TEST_F(Courbes, FarPositionsSaturateInsteadOfWrapping) {
     EXPECT_EQ(surface.Lignes()[0],
               (std::array<int, 4>{1000000 - 20, 1000000, 1000000 + 20, 1000000}));
 
-    // A straight segment is cut at the same distance but keeps its direction.
+    // A straight line is cut at the same distance but keeps its direction.
     surface.Efface();
     TraceDroite(g, c.Style, 0, 0, 2000000000, 1000000000);
     auto l = surface.Lignes();
     ASSERT_EQ(l.size(), 1u);
-    EXPECT_EQ(l[0][0], Px(0));
     EXPECT_EQ(l[0][2], 1000000);
     const double pente = double(Py(1000000) - Py(0)) / double(Px(2000000) - Px(0));
     EXPECT_NEAR(double(l[0][3] - l[0][1]) / double(l[0][2] - l[0][0]), pente, 1e-4);
     surface.Efface();
     TraceDroite(g, c.Style, 2000000000, 0, 2000000000, 10);
     EXPECT_TRUE(surface.Lignes().empty()) << "wholly off the picture";
-    TraceDroite(g, c.Style, 1, 2, 3, 4);
-    EXPECT_EQ(surface.Lignes(), (Lignes{{Px(1), Py(2), Px(3), Py(4)}}));
 }
 
-TEST_F(Courbes, TwoPointsWithACubicKindGiveAStraightSegment) {
-    Points({{-500, 300}, {500, -200}});
-    for (int genre = 2; genre <= 5; ++genre) {
-        surface.Efface();
-        c.Interpolation = genre;
-        TraceCourbeGraphe(g, c);
-        EXPECT_EQ(surface.Lignes(), (Lignes{{Px(-500), Py(300), Px(500), Py(-200)}})) << genre;
-    }
-}
-
-TEST_F(Courbes, OutOfRangeBoundsStayOnTheExistingPoints) {
-    Points({{0, 0}, {100, 100}});
-    c.Fin = 2000;
-    c.Debut = -7;
-    c.Marqueur = 1;
-    c.Interpolation = 1;
-    TraceCourbeGraphe(g, c);
-    EXPECT_EQ(surface.Lignes().size(), 2u * 2 + 1);
-    EXPECT_EQ(PointProche(g, Px(100), Py(100), c), 1);
-}
-
-TEST_F(Courbes, MarkersShapesAndStyle) {
+TEST_F(Courbes, MarkersAndPens) {
     StyloCourbe(g, {3, 1, 0, 2});
     EXPECT_EQ(surface.StyloCourant().Couleur, 0x008000u);
     EXPECT_EQ(surface.StyloCourant().Style, StyleTrait::Tirets);
     EXPECT_EQ(surface.RemplissageCourant().Style, StyleRemplissage::DiagonaleMontante);
-    EXPECT_EQ(surface.RemplissageCourant().Couleur, 0xFFFFFFu) << "fill keeps the background";
     TraceMarqueur(g, 1, 50, 60);
     EXPECT_EQ(surface.StyloCourant().Style, StyleTrait::Plein) << "markers are solid";
-    EXPECT_EQ(surface.Lignes(), (Lignes{{49, 60, 52, 60}, {50, 59, 50, 62}}));
-    surface.Efface();
     TraceMarqueur(g, 2, 50, 60);
-    EXPECT_EQ(surface.Lignes(), (Lignes{{49, 59, 52, 62}, {49, 61, 52, 58}}));
-    surface.Efface();
+    EXPECT_EQ(surface.Lignes(),
+              (Lignes{{49, 60, 52, 60}, {50, 59, 50, 62}, {49, 59, 52, 62}, {49, 61, 52, 58}}));
     TraceMarqueur(g, 4, 50, 60);
     TraceMarqueur(g, 5, 50, 60);
     const auto p = surface.DeGenre(Trace::Genre::Polygone);
@@ -258,9 +198,7 @@ TEST_F(Courbes, MarkersShapesAndStyle) {
     EXPECT_EQ(p[0]->Points, (std::vector<PointPixel>{{48, 60}, {50, 58}, {52, 60}, {50, 62}}));
     EXPECT_EQ(p[1]->Points, (std::vector<PointPixel>{{48, 58}, {52, 58}, {50, 62}}));
     surface.Efface();
-    TraceMarqueur(g, 0, 5, 6);
-    TraceMarqueur(g, 6, 5, 6);
-    TraceMarqueur(g, -1, 5, 6);
+    for (int m : {0, 6, -1}) TraceMarqueur(g, m, 5, 6);
     ASSERT_EQ(surface.Traces.size(), 1u);
     EXPECT_EQ(surface.Traces[0].CouleurPixel, 0x008000u);
 
@@ -282,14 +220,11 @@ TEST_F(Courbes, NearestPoint) {
     EXPECT_EQ(PointProche(g, Px(0), Py(890), c), 2);
     c.Debut = 1;
     EXPECT_EQ(PointProche(g, Px(-500), Py(0), c), 3);
-    c.Fin = -1;
-    EXPECT_EQ(PointProche(g, 0, 0, c), -1);
     c.Debut = 3;
     c.Fin = 2;
     EXPECT_EQ(PointProche(g, 0, 0, c), -1) << "empty range";
     c.Dernier = -1;
-    c.Debut = 0;
-    c.Fin = 0;
+    c.Debut = c.Fin = 0;
     EXPECT_EQ(PointProche(g, 0, 0, c), -1) << "no points";
 }
 
@@ -300,10 +235,8 @@ TEST_F(Courbes, InvalidLayoutDrawsNothing) {
     surface.Efface();
     Points({{0, 0}, {100, 100}, {200, 0}});
     c.Marqueur = 2;
-    c.Interpolation = 5;
-    TraceCourbeGraphe(g, c);
+    Trace(5);
     TracePointCourbe(g, 1, c);
-    TraceMarqueur(g, 3, 10, 10);
     TraceDroite(g, c.Style, 0, 0, 10, 10);
     EXPECT_EQ(PointProche(g, 0, 0, c), -1);
     CurseurPlace(g, 10, 10);
@@ -315,7 +248,6 @@ TEST_F(Courbes, InvalidLayoutDrawsNothing) {
     vierge.Surface = &surface;
     EXPECT_EQ(PixelVersValeurX(vierge, 5), 0);
     EXPECT_EQ(PixelVersValeurY(vierge, 5), 0);
-    vierge.AxeX.ValPas = 0;
     EXPECT_EQ(ValeurVersPixelX(vierge, 5), 0);
 }
 
@@ -326,35 +258,44 @@ TEST_F(Courbes, CursorFiguresAndStates) {
     const int x = Px(0), y = Py(0);
     EXPECT_EQ(surface.Lignes(), (Lignes{{x - 20, y, x + 20, y}, {x, y - 20, x, y + 20}}));
     EXPECT_EQ(surface.Traces[0].StyloActif.Mode, ModeTrait::Xor);
-    EXPECT_TRUE(g.CurseurGraphe.Dessine);
     // Placing again at the same spot erases then draws: the figure twice more.
     CurseurPlace(g, 0, 0);
     EXPECT_EQ(surface.Lignes().size(), 6u);
     CurseurCache(g);
-    EXPECT_EQ(surface.Lignes().size(), 8u);
-    EXPECT_FALSE(g.CurseurGraphe.Dessine);
     CurseurCache(g);
-    EXPECT_EQ(surface.Lignes().size(), 8u) << "hidden twice draws once";
+    EXPECT_EQ(surface.Lignes().size(), 8u) << "hidden twice erases once";
     CurseurRafraichit(g);
     EXPECT_EQ(surface.Lignes().size(), 10u);
 
     // A curve drawn under a shown cursor hides it first and shows it again last.
-    surface.Efface();
     Points({{0, 0}, {100, 100}});
-    c.Interpolation = 1;
-    TraceCourbeGraphe(g, c);
-    ASSERT_EQ(surface.Lignes().size(), 5u);
+    ASSERT_EQ(Trace(1).size(), 5u);
     EXPECT_EQ(surface.Traces.front().StyloActif.Mode, ModeTrait::Xor);
     EXPECT_EQ(surface.Traces[2].StyloActif.Mode, ModeTrait::Copie);
     EXPECT_EQ(surface.Traces.back().StyloActif.Mode, ModeTrait::Xor);
 
-    // Reset: erased, inactive, nothing drawn by a refresh.
+    // A new layout hides the cursor on its surface; a new surface forgets the old one.
+    surface.Efface();
+    CalculGraphe(g);
+    EXPECT_EQ(surface.Lignes().size(), 2u);
+    EXPECT_FALSE(g.CurseurGraphe.Dessine);
+    EXPECT_TRUE(g.CurseurGraphe.Actif);
+    CurseurRafraichit(g);
+    SurfaceEnregistreuse autre;
+    g.Surface = &autre;
+    surface.Efface();
+    CalculGraphe(g);
+    EXPECT_TRUE(surface.Traces.empty()) << "nothing drawn on the surface left behind";
+
+    // Reset: erased, inactive.
+    g.Surface = &surface;
+    CalculGraphe(g);
+    CurseurPlace(g, 0, 0);
     surface.Efface();
     CurseurRaz(g);
     CurseurRafraichit(g);
     EXPECT_EQ(surface.Lignes().size(), 2u);
     EXPECT_FALSE(g.CurseurGraphe.Actif);
-    EXPECT_EQ(g.CurseurX, 0);
 }
 
 TEST_F(Courbes, CursorStylesOtherFigures) {
@@ -367,42 +308,17 @@ TEST_F(Courbes, CursorStylesOtherFigures) {
     };
     const int x = Px(0), y = Py(0);
     const TRect& k = g.Cadre;
-    auto t = figure(1);
-    EXPECT_EQ(t[0].StyloActif.Style, StyleTrait::Pointilles);
+    EXPECT_EQ(figure(1)[0].StyloActif.Style, StyleTrait::Pointilles);
     EXPECT_EQ(surface.Lignes(), (Lignes{{k.Left, y, k.Right, y}, {x, k.Top, x, k.Bottom}}));
-    t = figure(0);
+    EXPECT_EQ(figure(0)[0].StyloActif.Largeur, 5);
     EXPECT_EQ(surface.Lignes(), (Lignes{{x, y, x, y}}));
-    EXPECT_EQ(t[0].StyloActif.Largeur, 5);
-    // The rising stroke of the diagonal cross covers (x+20, y-20)..(x-19, y+19) as well.
-    figure(3);
+    figure(3); // the rising stroke covers (x+20, y-20)..(x-19, y+19) as well
     EXPECT_EQ(surface.Lignes(),
               (Lignes{{x - 20, y - 20, x + 20, y + 20}, {x - 19, y + 19, x + 21, y - 21}}));
-    t = figure(4);
-    ASSERT_EQ(t.size(), 1u);
-    EXPECT_EQ(t[0].Points, (std::vector<PointPixel>{{0, 0}, {x, y}})) << "from the anchor";
-    t = figure(6);
-    EXPECT_EQ(t[0].StyloActif.Mode, ModeTrait::Copie);
-    EXPECT_EQ(t[0].StyloActif.Couleur, 0u);
+    EXPECT_EQ(figure(4)[0].Points, (std::vector<PointPixel>{{0, 0}, {x, y}})) << "from the anchor";
+    EXPECT_EQ(figure(6)[0].StyloActif.Mode, ModeTrait::Copie);
     EXPECT_TRUE(figure(7).empty());
     EXPECT_TRUE(figure(-1).empty());
-}
-
-TEST_F(Courbes, RelayoutHidesTheCursorAndChangingSurfaceForgetsIt) {
-    CurseurStyle(g, 2, 1);
-    CurseurPlace(g, 0, 0);
-    surface.Efface();
-    CalculGraphe(g); // the layout hides the cursor on its surface
-    EXPECT_EQ(surface.Lignes().size(), 2u);
-    EXPECT_FALSE(g.CurseurGraphe.Dessine);
-    EXPECT_TRUE(g.CurseurGraphe.Actif);
-
-    CurseurRafraichit(g);
-    SurfaceEnregistreuse autre;
-    g.Surface = &autre;
-    surface.Efface();
-    CalculGraphe(g);
-    EXPECT_TRUE(surface.Traces.empty()) << "nothing drawn on the surface left behind";
-    EXPECT_EQ(g.CurseurGraphe.Surface, &autre);
 }
 
 } // namespace
