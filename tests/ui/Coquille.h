@@ -3,11 +3,10 @@
 #pragma once
 
 #include "core/data/Fichiers.h"
-#include "core/data/Travail.h"
 #include "core/link/ConfigCom.h"
-#include "core/link/Horloge.h"
 #include "core/link/ListePorts.h"
 #include "core/link/PortCom.h"
+#include "core/link/TransportScripte.h"
 #include "core/sim/Banc.h"
 #include "ui/app/Fenetres.h"
 #include "ui/app/ServicesEssai.h"
@@ -16,22 +15,31 @@
 #include "ui/app/TZYV2.h"
 #include "ui/link/TConfigCom.h"
 #include "ui/link/TFormConnection.h"
-#include "ui/link/TransportScripte.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
 namespace zyv {
+
+// 24,30 V 1,360 A 3450 tr/min 25,3 mN.m 20,00 V 1,000 A
+inline const std::vector<std::uint8_t> TrameMesure{0x09, 0x7E, 0x05, 0x50, 0x0D, 0x7A,
+                                                   0x00, 0xFD, 0x07, 0xD0, 0x03, 0xE8};
 
 struct Coquille {
     QTemporaryDir Dossier;
     QString RepertoireAvant = QDir::currentPath();
     std::unique_ptr<Etude> E = std::make_unique<Etude>();
     HorlogeSysteme Horloge;
+    HorlogeManuelle HorlogeModule; // the scripted module's replies are readable at once
     Banc BancSimule;
-    std::shared_ptr<TransportScripte> Module = std::make_shared<TransportScripte>();
+    std::shared_ptr<test::TransportScripte> Module =
+        std::make_shared<test::TransportScripte>(HorlogeModule);
     TPortCom Port{[this](const std::string& nom) -> std::shared_ptr<Transport> {
                       if (nom == NomPortSimule)
                           return std::make_shared<TransportSimule>(BancSimule, Horloge);
@@ -52,6 +60,8 @@ struct Coquille {
 
     // port: the configuration file's port; nullopt: no configuration file at all.
     explicit Coquille(std::optional<std::string> port) {
+        Module->Repond(0xFD, {'Z', 'Y', 'V', '1', '1', '0'});
+        Module->Repond(0xFF, TrameMesure);
         QDir::setCurrent(Dossier.path());
         if (port) {
             auto e = std::make_unique<Etude>();
@@ -72,18 +82,23 @@ struct Coquille {
         FormBanc = std::make_unique<TFormBancSimule>(BancSimule, Liaison);
         F.FormBancSimule = FormBanc.get();
     }
-    ~Coquille() {
-        FormBanc.reset();
-        Aide.reset();
-        FormConnection.reset();
-        ConfigCom.reset();
-        ZYV2.reset();
-        QDir::setCurrent(RepertoireAvant);
-    }
+    ~Coquille() { QDir::setCurrent(RepertoireAvant); } // windows go in reverse order
 
     template <typename T = QWidget> T* Trouve(QWidget* dans, const char* nom) const {
         return dans->findChild<T*>(QString::fromLatin1(nom));
     }
+    QString Texte(QWidget* dans, const char* nom) const {
+        return Trouve<QLabel>(dans, nom)->text();
+    }
+    void Clique(QWidget* dans, const char* nom) const {
+        QPushButton* b = Trouve<QPushButton>(dans, nom);
+        QVERIFY(b != nullptr);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    long Ouvertures() const {
+        return std::count(Module->Journal.begin(), Module->Journal.end(), "open");
+    }
+    bool Boutons() const { return Trouve(FormConnection.get(), "PanelBoutons")->isVisible(); }
 };
 
 } // namespace zyv

@@ -7,34 +7,31 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 
 using namespace zyv;
 
 namespace {
 
-struct Vu {
-    QString Titre;
-    QString Texte;
-    QStringList Boutons;
-};
+// What the next message box showed: title, text, then its sorted button captions.
+QStringList Vu;
 
 // Waits for the next message box, notes what it shows and presses the button captioned bouton.
-void Repondra(Vu& vu, const QString& bouton) {
+void Repondra(const QString& bouton) {
+    Vu.clear();
     auto* sonde = new QTimer;
     const QDeadlineTimer limite(5000);
-    QObject::connect(sonde, &QTimer::timeout, [sonde, &vu, bouton, limite] {
+    QObject::connect(sonde, &QTimer::timeout, [sonde, bouton, limite] {
         auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (boite == nullptr && !limite.hasExpired()) return;
         sonde->deleteLater();
         sonde->stop();
         if (boite == nullptr) return;
-        vu.Titre = boite->windowTitle();
-        vu.Texte = boite->text();
-        for (QAbstractButton* b : boite->buttons()) {
-            vu.Boutons << b->text();
+        QStringList boutons;
+        for (QAbstractButton* b : boite->buttons()) boutons << b->text();
+        boutons.sort();
+        Vu << boite->windowTitle() << boite->text() << boutons;
+        for (QAbstractButton* b : boite->buttons())
             if (b->text() == bouton) b->click();
-        }
     });
     sonde->start(10);
 }
@@ -44,39 +41,26 @@ void Repondra(Vu& vu, const QString& bouton) {
 class TestServices : public QObject {
     Q_OBJECT
 private slots:
-    void confirmationOffersYesNoCancel();
-    void warningAndError();
-};
-
-void TestServices::confirmationOffersYesNoCancel() {
-    ServicesQt s;
-    const std::pair<const char*, Reponse> cas[] = {
-        {"&Oui", Reponse::Oui}, {"&Non", Reponse::Non}, {"Annuler", Reponse::Annuler}};
-    for (auto [bouton, attendue] : cas) {
-        Vu vu;
-        Repondra(vu, QString::fromLatin1(bouton));
-        QCOMPARE(s.Confirmation("Fichier modifié. Voulez-vous l'enregistrer?"), attendue);
-        QCOMPARE(vu.Titre, QStringLiteral("Confirmation"));
-        QCOMPARE(vu.Texte, QStringLiteral("Fichier modifié. Voulez-vous l'enregistrer?"));
-        vu.Boutons.sort();
-        QCOMPARE(vu.Boutons, (QStringList{"&Non", "&Oui", "Annuler"}));
+    void messageBoxes() {
+        ServicesQt s;
+        const std::string question = "Fichier modifié. Voulez-vous l'enregistrer?";
+        const QStringList confirmation{"Confirmation", QString::fromStdString(question), "&Non",
+                                       "&Oui", "Annuler"};
+        for (auto [bouton, attendue] :
+             {std::pair{"&Oui", Reponse::Oui}, std::pair{"&Non", Reponse::Non},
+              std::pair{"Annuler", Reponse::Annuler}}) {
+            Repondra(QString::fromLatin1(bouton));
+            QCOMPARE(s.Confirmation(question), attendue);
+            QCOMPARE(Vu, confirmation);
+        }
+        Repondra(QStringLiteral("OK"));
+        s.Avertissement("Erreur d'ecriture du fichier");
+        QCOMPARE(Vu, (QStringList{"Avertissement", "Erreur d'ecriture du fichier", "OK"}));
+        Repondra(QStringLiteral("OK"));
+        s.Erreur("Erreur A1 ");
+        QCOMPARE(Vu, (QStringList{"Erreur", "Erreur A1 ", "OK"}));
     }
-}
-
-void TestServices::warningAndError() {
-    ServicesQt s;
-    Vu vu;
-    Repondra(vu, QStringLiteral("OK"));
-    s.Avertissement("Erreur d'ecriture du fichier");
-    QCOMPARE(vu.Titre, QStringLiteral("Avertissement"));
-    QCOMPARE(vu.Texte, QStringLiteral("Erreur d'ecriture du fichier"));
-    QCOMPARE(vu.Boutons, QStringList{"OK"});
-    Vu erreur;
-    Repondra(erreur, QStringLiteral("OK"));
-    s.Erreur("Erreur A1 ");
-    QCOMPARE(erreur.Titre, QStringLiteral("Erreur"));
-    QCOMPARE(erreur.Texte, QStringLiteral("Erreur A1 "));
-}
+};
 
 QTEST_MAIN(TestServices)
 #include "test_services.moc"
