@@ -12,9 +12,7 @@ namespace zyv {
 
 class ServicesEssai : public Services {
 public:
-    std::vector<std::string> Avertissements;
-    std::vector<std::string> Erreurs;
-    std::vector<std::string> Confirmations;
+    std::vector<std::string> Avertissements, Erreurs, Confirmations;
     std::deque<Reponse> Reponses; // answers to Confirmation, Annuler when exhausted
     // File names chosen in the next dialogs; nullopt cancels. Cancel when exhausted.
     std::deque<std::optional<std::string>> Choix;
@@ -26,30 +24,21 @@ public:
     void Erreur(const std::string& t) override { Erreurs.push_back(t); }
     Reponse Confirmation(const std::string& t) override {
         Confirmations.push_back(t);
-        if (Reponses.empty()) return Reponse::Annuler;
-        Reponse r = Reponses.front();
-        Reponses.pop_front();
+        const Reponse r = Reponses.empty() ? Reponse::Annuler : Reponses.front();
+        if (!Reponses.empty()) Reponses.pop_front();
         return r;
     }
-    bool Ouvrir(DialogueFichier& d) override {
-        ++DialoguesOuverture;
-        return Choisit(d);
-    }
-    bool Enregistrer(DialogueFichier& d) override {
-        ++DialoguesEnregistrement;
-        return Choisit(d);
-    }
+    bool Ouvrir(DialogueFichier& d) override { return Choisit(d, DialoguesOuverture); }
+    bool Enregistrer(DialogueFichier& d) override { return Choisit(d, DialoguesEnregistrement); }
     void CopieTexte(const std::string& t) override { PressePapiers = t; }
 
 private:
-    bool Choisit(DialogueFichier& d) {
-        if (Choix.empty() || !Choix.front()) {
-            if (!Choix.empty()) Choix.pop_front();
-            return false;
-        }
-        d.NomFichier = *Choix.front();
-        Choix.pop_front();
-        return true;
+    bool Choisit(DialogueFichier& d, int& compte) {
+        ++compte;
+        const std::optional<std::string> nom = Choix.empty() ? std::nullopt : Choix.front();
+        if (!Choix.empty()) Choix.pop_front();
+        if (nom) d.NomFichier = *nom;
+        return nom.has_value();
     }
 };
 

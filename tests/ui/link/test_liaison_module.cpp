@@ -50,14 +50,13 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             const TMesure& m = l.Lit();
             QCOMPARE(m[GNumero], 0);
+            QCOMPARE(m[GTemps], 0);
             QVERIFY2(m[GVitesse] > 2500 && m[GVitesse] < 3500,
                      qPrintable(QString::number(m[GVitesse])));
-            QVERIFY(m[GTensionMoteur] > 2390 && m[GTensionMoteur] < 2410);
-            QVERIFY(m[GCourantMoteur] > 1000 && m[GCourantMoteur] < 2000);
-            QVERIFY(m[GTensionGene] > 1000);
-            QVERIFY(m[GRendementMoteur] > 0 && m[GRendementMoteur] < 1000);
-            QVERIFY(m[GRendementGene] > 0 && m[GRendementGene] < 1000);
-            QCOMPARE(m[GTemps], 0);
+            QVERIFY(m[GTensionMoteur] > 2390 && m[GTensionMoteur] < 2410 &&
+                    m[GCourantMoteur] > 1000 && m[GCourantMoteur] < 2000 && m[GTensionGene] > 1000);
+            QVERIFY(m[GRendementMoteur] > 0 && m[GRendementMoteur] < 1000 &&
+                    m[GRendementGene] > 0 && m[GRendementGene] < 1000);
         }
         QVERIFY(l.port.Connecte);
 
