@@ -288,13 +288,11 @@ TEST_F(Courbes, CursorFiguresAndStates) {
     EXPECT_TRUE(surface.Traces.empty()) << "nothing drawn on the surface left behind";
 
     // Reset: erased, inactive.
-    g.Surface = &surface;
-    CalculGraphe(g);
     CurseurPlace(g, 0, 0);
-    surface.Efface();
+    autre.Efface();
     CurseurRaz(g);
     CurseurRafraichit(g);
-    EXPECT_EQ(surface.Lignes().size(), 2u);
+    EXPECT_EQ(autre.Lignes().size(), 2u);
     EXPECT_FALSE(g.CurseurGraphe.Actif);
 }
 

@@ -132,17 +132,6 @@ TEST_F(Graphe, TooSmallRectangleGivesNoLayoutAndNoDrawing) {
     EXPECT_FALSE(g.Valide);
 }
 
-TEST_F(Graphe, LayoutMarginsAndFontSize) {
-    CalculGraphe(g);
-    ASSERT_TRUE(g.Valide);
-    EXPECT_EQ(g.TaillePolice, 9);
-    const int h = 12, marge = 96 * 15 / 254, car = h / 2;
-    EXPECT_EQ(g.AxeX.PixDebut, marge + 6 * car);     // "-00,00"
-    EXPECT_EQ(g.AxeX.PixFin, 600 - marge - 3 * car); // "(V)" wider than "Um"
-    EXPECT_EQ(g.AxeY.PixDebut, 2 * (h + marge));
-    EXPECT_EQ(g.AxeY.PixFin, 400 - (h + marge));
-}
-
 TEST_F(Graphe, GraduationsLieOnExactMultiplesOfThePixelStep) {
     g.ConfX.Min = -1750;
     g.ConfX.Max = 1750;
@@ -190,6 +179,9 @@ TEST_F(Graphe, LastLabelDroppedNearTheArrow) {
     // 30 px label, so label and tick both go.
     g.ConfX = {0, 3250, -2, 2, "", ""};
     CalculGraphe(g);
+    EXPECT_EQ(g.TaillePolice, 9);
+    EXPECT_EQ(g.AxeY.PixDebut, 2 * (12 + 96 * 15 / 254)) << "two text lines above the plot";
+    ASSERT_EQ(g.AxeX.PixDebut, 41);
     ASSERT_EQ(g.AxeX.PixFin, 583);
     ASSERT_EQ(g.AxeX.PixPas, 66);
     TraceAxes(g);
