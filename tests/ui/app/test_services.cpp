@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QTimer>
@@ -47,7 +46,6 @@ class TestServices : public QObject {
 private slots:
     void confirmationOffersYesNoCancel();
     void warningAndError();
-    void clipboardText();
 };
 
 void TestServices::confirmationOffersYesNoCancel() {
@@ -78,12 +76,6 @@ void TestServices::warningAndError() {
     s.Erreur("Erreur A1 ");
     QCOMPARE(erreur.Titre, QStringLiteral("Erreur"));
     QCOMPARE(erreur.Texte, QStringLiteral("Erreur A1 "));
-}
-
-void TestServices::clipboardText() {
-    ServicesQt s;
-    s.CopieTexte("Um\tIm\r\n24,30\t1,360\r\n");
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Um\tIm\r\n24,30\t1,360\r\n"));
 }
 
 QTEST_MAIN(TestServices)

@@ -23,7 +23,6 @@ public:
     int MesuresAvantCoupure = -1;
 
     int Ouvertures = 0;
-    int Fermetures = 0;
     std::vector<std::uint8_t> Envoyes;
 
     bool open(const std::string&, const ParametresLigne&) override {
@@ -32,7 +31,6 @@ public:
         return ouvert_;
     }
     void close() override {
-        ++Fermetures;
         ouvert_ = false;
     }
     bool isOpen() const override { return ouvert_; }
