@@ -50,6 +50,7 @@ TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
     EXPECT_EQ(TexteValeurs(*e, -1), attendu);
     EXPECT_EQ(TexteValeurs(*e, 2), Entete) << "a trial without points: the two header lines";
     EXPECT_EQ(TexteValeurs(*e, 3).substr(0, 4), "N°\t") << "no Essai line for one trial";
+    EXPECT_EQ(TexteValeurs(*e, 0), "");
     EXPECT_EQ(TexteValeurs(*e, 6), "");
 
     // A file may carry its own table: units, symbols and decimals come from it.

@@ -111,9 +111,12 @@ TEST(SupprimePointEssai, RenumbersInAcquisitionOrderThenSortsAgain) {
     EXPECT_EQ(Colonne(*e, GNumero), (Vi{1, 2, 0, 3}));
     EXPECT_TRUE(PointsIntacts(*e));
     EXPECT_FALSE(e->Enregistre);
+    // While acquiring, the caller passes DernierPoint: the latest point goes.
+    SupprimePointEssai(*e, e->Travail.Essai(1).DernierPoint, 1);
+    EXPECT_EQ(Colonne(*e, GVitesse), (Vi{100, 200, 300}));
     e->Enregistre = true;
-    for (auto [n, t] : {std::pair{4, 1}, {-1, 1}, {0, 0}, {0, 2}}) SupprimePointEssai(*e, n, t);
-    EXPECT_EQ(e->Travail.Essai(1).DernierPoint, 3);
+    for (auto [n, t] : {std::pair{3, 1}, {-1, 1}, {0, 0}, {0, 2}}) SupprimePointEssai(*e, n, t);
+    EXPECT_EQ(e->Travail.Essai(1).DernierPoint, 2);
     EXPECT_TRUE(e->Enregistre);
 }
 

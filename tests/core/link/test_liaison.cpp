@@ -137,20 +137,10 @@ TEST_F(Liaison, OuverturePurgeLeveDtrEtRelacheLaPrecedente) {
     ligne->OuvertureAccepte = true;
     ligne->Traces.clear();
     Ouvre();
+    EXPECT_EQ(port.Parametres.Vitesse, 19200);
     ASSERT_TRUE(port.OuvrePort());
     EXPECT_TRUE(port.Connecte);
     EXPECT_EQ(ligne->Traces, (Journal{"open", "purge", "dtr", "close", "open", "purge", "dtr"}));
-}
-
-TEST_F(Liaison, LectureCompleteRendChaqueOctetTelQuel) {
-    Ouvre();
-    const Octets octets{0x00, 0xFF, 0x80, 0x0D, 0x0A, 0x1A};
-    ligne->Repond(0xFD, octets, {3, 3, 4, 4, 5, 6});
-    port.EcritPort("\xFD");
-    const std::string s = port.LitPort(6);
-    EXPECT_EQ(Octets(s.begin(), s.end()), octets);
-    EXPECT_TRUE(port.Connecte);
-    EXPECT_EQ(horloge.Monotone(), 6);
 }
 
 TEST_F(Liaison, DelaisTotalEtIntervalle) {

@@ -21,6 +21,8 @@ TEST(Interpolation, CapByNumberOfPoints) {
         EXPECT_EQ(InterpolationEffective(1, dernier), std::min(1, plafonds[dernier]));
     }
     EXPECT_EQ(InterpolationEffective(9, 2000), 5);
+    EXPECT_EQ(InterpolationEffective(0, 2000), 0);
+    EXPECT_EQ(InterpolationEffective(-1, 2000), -1);
 }
 
 TEST(Filtres, KnownArrays) {
@@ -184,10 +186,12 @@ TEST_F(Courbes, MarkersAndPens) {
     TraceMarqueur(g, 2, 50, 60);
     EXPECT_EQ(surface.Lignes(),
               (Lignes{{49, 60, 52, 60}, {50, 59, 50, 62}, {49, 59, 52, 62}, {49, 61, 52, 58}}));
+    TraceMarqueur(g, 4, 50, 60);
     TraceMarqueur(g, 5, 50, 60);
     const auto p = surface.DeGenre(Trace::Genre::Polygone);
-    ASSERT_EQ(p.size(), 1u);
-    EXPECT_EQ(p[0]->Points, (std::vector<PointPixel>{{48, 58}, {52, 58}, {50, 62}}));
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_EQ(p[0]->Points, (std::vector<PointPixel>{{48, 60}, {50, 58}, {52, 60}, {50, 62}}));
+    EXPECT_EQ(p[1]->Points, (std::vector<PointPixel>{{48, 58}, {52, 58}, {50, 62}}));
     surface.Efface();
     for (int m : {0, 6, -1}) TraceMarqueur(g, m, 5, 6);
     ASSERT_EQ(surface.Traces.size(), 1u) << "a pixel for 0, nothing for unknown markers";
@@ -238,6 +242,7 @@ TEST_F(Courbes, InvalidLayoutDrawsNothing) {
     vierge.Surface = &surface;
     EXPECT_EQ(PixelVersValeurX(vierge, 5), 0);
     EXPECT_EQ(PixelVersValeurY(vierge, 5), 0);
+    vierge.AxeX.ValPas = 0; // a step read back from nowhere
     EXPECT_EQ(ValeurVersPixelX(vierge, 5), 0);
 }
 
@@ -300,6 +305,8 @@ TEST_F(Courbes, CursorStylesOtherFigures) {
     // The rising stroke of the diagonal cross covers (x+20, y-20)..(x-19, y+19) as well.
     EXPECT_EQ(figure(3),
               (Lignes{{x - 20, y - 20, x + 20, y + 20}, {x - 19, y + 19, x + 21, y - 21}}));
+    figure(4);
+    EXPECT_EQ(surface.Traces[0].Points, (std::vector<PointPixel>{{0, 0}, {x, y}})) << "from anchor";
     EXPECT_TRUE(figure(7).empty() && surface.Traces.empty());
     EXPECT_TRUE(figure(-1).empty() && surface.Traces.empty());
 }

@@ -27,9 +27,19 @@ TEST(Graduation, StepsOriginsAndLabelSteps) {
     struct Cas {
         std::int64_t min, max, pas, origine;
     };
-    const Cas cas[] = {
-        {0, 3500, 400, 0}, {-1750, 1750, 400, 0}, {20, 95, 10, 30},  {-95, -20, 10, -30},
-        {0, 7, 10, 0},     {0, 0, 1, 0},          {0, 1300, 200, 0}, {0, 2147483647, 200000000, 0}};
+    const Cas cas[] = {{0, 3500, 400, 0},
+                       {-1750, 1750, 400, 0},
+                       {20, 95, 10, 30},
+                       {-95, -20, 10, -30},
+                       {0, 7, 10, 0},
+                       {0, 0, 1, 0},
+                       {0, 1300, 200, 0},
+                       {0, 6400, 500, 0},
+                       {0, 4900, 500, 0},
+                       {0, 6500, 1000, 0},
+                       {5, 5, 1, 6},
+                       {1001, 1012, 1, 1002},
+                       {0, 2147483647, 200000000, 0}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(testing::Message() << c.min << ".." << c.max);
         const TAxe a = Axe(c.min, c.max, 0);
@@ -92,6 +102,7 @@ TEST(Textes, GraduationsValuesAndPrefixes) {
     }
     EXPECT_EQ(Prefixe(-6), "\u00B5");
     EXPECT_EQ(Prefixe(48), "E+48 ") << "beyond the table";
+    EXPECT_EQ(Prefixe(-51), "E-51 ");
     EXPECT_EQ(&SchemaCouleurs(8), &TableCouleurs[0]) << "unknown scheme";
     EXPECT_EQ(&SchemaCouleurs(-1), &TableCouleurs[0]);
 }
