@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <initializer_list>
 #include <memory>
 
 namespace zyv {
@@ -173,6 +174,23 @@ void Termine(Etude& e) {
     e.Enregistre = false;
 }
 
+// One trial per supply voltage, each sweeping the load from 0 to 150 % in steps of 10 %.
+bool EssaisParTension(Etude& e, std::uint32_t graine, std::initializer_list<double> tensions) {
+    Seance s(e, graine);
+    bool premier = true;
+    for (double u : tensions) {
+        if (!premier) NouvelEssai(e);
+        premier = false;
+        Commente(e, "Um = " + Volts(u));
+        for (int charge = 0; charge <= 150; charge += 10) {
+            s.Regle(u, charge);
+            if (!s.PrendPoint()) return false;
+        }
+    }
+    Termine(e);
+    return true;
+}
+
 } // namespace
 
 bool EnregistreCaractMoteur(Etude& e, std::uint32_t graine) {
@@ -182,18 +200,7 @@ bool EnregistreCaractMoteur(Etude& e, std::uint32_t graine) {
     DefinitCaract(e, 3, GPuissanceMeca, GCouple);
     DefinitCaract(e, 4, GRendementMoteur, GCouple);
     e.Travail.Interpolation = 1;
-    Seance s(e, graine);
-    const double tensions[] = {12, 18, 24};
-    for (int t = 0; t < 3; ++t) {
-        if (t > 0) NouvelEssai(e);
-        Commente(e, "Um = " + Volts(tensions[t]));
-        for (int charge = 0; charge <= 150; charge += 10) {
-            s.Regle(tensions[t], charge);
-            if (!s.PrendPoint()) return false;
-        }
-    }
-    Termine(e);
-    return true;
+    return EssaisParTension(e, graine, {12, 18, 24});
 }
 
 bool EnregistreCaractGeneratrice(Etude& e, std::uint32_t graine) {
@@ -204,18 +211,7 @@ bool EnregistreCaractGeneratrice(Etude& e, std::uint32_t graine) {
     DefinitCaract(e, 3, GRendementGene, GCourantGene);
     DefinitCaract(e, 4, GTensionGene, GVitesse);
     e.Travail.Interpolation = 1;
-    Seance s(e, graine);
-    const double tensions[] = {16, 20, 24};
-    for (int t = 0; t < 3; ++t) {
-        if (t > 0) NouvelEssai(e);
-        Commente(e, "Um = " + Volts(tensions[t]));
-        for (int charge = 0; charge <= 150; charge += 10) {
-            s.Regle(tensions[t], charge);
-            if (!s.PrendPoint()) return false;
-        }
-    }
-    Termine(e);
-    return true;
+    return EssaisParTension(e, graine, {16, 20, 24});
 }
 
 bool EnregistreChargeMoteur(Etude& e, std::uint32_t graine) {

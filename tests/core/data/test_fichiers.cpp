@@ -103,6 +103,7 @@ TEST_F(Fichiers, StudyFilesAreLaidOutFieldByFieldAndReadBack) {
     ASSERT_TRUE(EcrireTravail(*e, Nom("deux.ZYV"), m));
     o = Lit("deux.ZYV");
     ASSERT_EQ(o.size(), 3632u);
+    EXPECT_EQ(EntierA(o, 164), 2) << "trial count";
     EXPECT_EQ(EntierA(o, 2244 + 16), 150);
     for (int q = 0; q < NbGrandeurs; ++q)
         for (int i = 0; i < 3; ++i)
@@ -222,6 +223,8 @@ TEST_F(Fichiers, FailedSaveKeepsThePreviousFileAndTheDirtyFlag) {
     EXPECT_FALSE(e->Enregistre);
     EXPECT_EQ(Lit("etude.ZYV"), avant);
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"etude.ZYV"});
+    EXPECT_FALSE(EcrireTravail(*e, Nom("absent/etude.ZYV"), m)) << "no such folder";
+    EXPECT_FALSE(e->Enregistre);
 }
 
 TEST_F(Fichiers, ConfigurationIsSixteenBytesPlusTheLongPortName) {

@@ -111,38 +111,38 @@ TEST(SupprimePointEssai, RenumbersInAcquisitionOrderThenSortsAgain) {
     EXPECT_EQ(Colonne(*e, GNumero), (Vi{1, 2, 0, 3}));
     EXPECT_TRUE(PointsIntacts(*e));
     EXPECT_FALSE(e->Enregistre);
+    // While acquiring, the caller passes DernierPoint: the latest point goes.
+    SupprimePointEssai(*e, e->Travail.Essai(1).DernierPoint, 1);
+    EXPECT_EQ(Colonne(*e, GVitesse), (Vi{100, 200, 300}));
     e->Enregistre = true;
-    for (auto [n, t] : {std::pair{4, 1}, {-1, 1}, {0, 0}, {0, 2}}) SupprimePointEssai(*e, n, t);
-    EXPECT_EQ(e->Travail.Essai(1).DernierPoint, 3);
+    for (auto [n, t] : {std::pair{3, 1}, {-1, 1}, {0, 0}, {0, 2}}) SupprimePointEssai(*e, n, t);
+    EXPECT_EQ(e->Travail.Essai(1).DernierPoint, 2);
     EXPECT_TRUE(e->Enregistre);
 }
 
 TEST(Essais, NewTrialInheritsSettingsAndDeletionMovesLaterTrialsDown) {
-    auto e = EtudeAvec({});
+    auto e = EtudeAvec({1});
+    TEssai& un = e->Travail.Essai(1);
+    un.TriOrdre = 1, un.Consignes[120] = 120;
+    un.Commentaire.Affecte("un");
     NouvelEssai(*e);
-    TEssai& deux = e->Travail.Essai(2);
-    deux.TriOrdre = 1, deux.ChargeMax = 120, deux.Consignes[120] = 120;
-    deux.Commentaire.Affecte("deux");
-    AjoutePoint(*e);
-    NouvelEssai(*e);
-    const TEssai& trois = e->Travail.Essai(3);
-    EXPECT_EQ(trois.DernierPoint, -1);
-    EXPECT_EQ(trois.Commentaire.Longueur, 0);
-    EXPECT_EQ(trois.TriOrdre, 1);
-    EXPECT_EQ(trois.Consignes, deux.Consignes);
+    const TEssai& deux = e->Travail.Essai(2);
+    EXPECT_EQ(deux.DernierPoint, -1);
+    EXPECT_EQ(deux.Commentaire.Longueur, 0);
+    EXPECT_EQ(deux.TriOrdre, 1);
+    EXPECT_EQ(deux.Consignes, un.Consignes);
     e->MesureCourante[GVitesse] = 3;
     AjoutePoint(*e);
-    NouvelEssai(*e);
-    NouvelEssai(*e);
+    for (int t = 3; t <= 5; ++t) NouvelEssai(*e);
     e->Enregistre = true;
     NouvelEssai(*e);
     EXPECT_EQ(e->Travail.NbEssais, 5);
-    EXPECT_TRUE(e->Enregistre);
+    EXPECT_TRUE(e->Enregistre) << "a sixth trial is refused";
 
-    SupprimeEssai(*e, 2);
+    SupprimeEssai(*e, 1);
     EXPECT_EQ(e->Travail.NbEssais, 4);
     EXPECT_EQ(e->EssaiCourant, 1);
-    EXPECT_EQ(Colonne(*e, GVitesse, 2), (Vi{3})) << "moved whole";
+    EXPECT_EQ(Colonne(*e, GVitesse), (Vi{3})) << "trial 2 moved down whole";
     EXPECT_EQ(e->Travail.Essai(5).DernierPoint, -1);
     EXPECT_FALSE(e->Enregistre);
     for (int t : {4, 3, 2}) SupprimeEssai(*e, t);
