@@ -6,7 +6,6 @@
 #include "core/link/ConfigCom.h"
 #include "core/link/ListePorts.h"
 #include "core/link/PortCom.h"
-#include "core/link/TransportScripte.h"
 #include "core/sim/Banc.h"
 #include "ui/app/Fenetres.h"
 #include "ui/app/ServicesEssai.h"
@@ -15,6 +14,7 @@
 #include "ui/app/TZYV2.h"
 #include "ui/link/TConfigCom.h"
 #include "ui/link/TFormConnection.h"
+#include "ui/link/TransportScripte.h"
 
 #include <QDir>
 #include <QLabel>
@@ -36,10 +36,8 @@ struct Coquille {
     QString RepertoireAvant = QDir::currentPath();
     std::unique_ptr<Etude> E = std::make_unique<Etude>();
     HorlogeSysteme Horloge;
-    HorlogeManuelle HorlogeModule; // the scripted module's replies are readable at once
     Banc BancSimule;
-    std::shared_ptr<test::TransportScripte> Module =
-        std::make_shared<test::TransportScripte>(HorlogeModule);
+    std::shared_ptr<test::TransportScripte> Module = std::make_shared<test::TransportScripte>();
     TPortCom Port{[this](const std::string& nom) -> std::shared_ptr<Transport> {
                       if (nom == NomPortSimule)
                           return std::make_shared<TransportSimule>(BancSimule, Horloge);
