@@ -35,74 +35,70 @@ struct Poste {
 class TestSauvegarde : public QObject {
     Q_OBJECT
 private slots:
-    void promptAnswers();
-    void failedWriteDoesNotLetTheStudyGo();
-    void saveUsesTheKnownName();
-    void newStudyKeepsTheKind();
+
+    void promptAnswers() {
+        Poste p;
+        p.E->NomFichier = p.Chemin("ancien.ZYV");
+        // "Annuler" stops; "&Oui" then cancelling the file dialog stops, even with a known name.
+        p.Services.Reponses = {Reponse::Annuler, Reponse::Oui, Reponse::Oui};
+        p.Services.Choix = {std::nullopt, p.Chemin("essai.ZYV")};
+        QVERIFY(!p.S.Avertissement());
+        QVERIFY(!p.S.Avertissement());
+        QVERIFY(!p.E->Enregistre);
+        QVERIFY(p.S.Avertissement());
+        QCOMPARE(p.Services.Confirmations,
+                 std::vector<std::string>(3, "Fichier modifié. Voulez-vous l'enregistrer?"));
+        QCOMPARE(p.Services.DialoguesEnregistrement, 2);
+        QVERIFY(p.E->Enregistre);
+        QCOMPARE(p.E->NomFichier, p.Chemin("essai.ZYV"));
+        QCOMPARE(p.Dialogue.NomFichier, p.Chemin("essai.ZYV"));
+        QCOMPARE(p.Taille("essai.ZYV"), 2244 + 616 + 52); // one trial of one point
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(p.Chemin("ancien.ZYV"))));
+        // A saved study is let go without a question; "&Non" lets a changed one go unsaved.
+        QVERIFY(p.S.Avertissement());
+        AjoutePoint(*p.E);
+        p.Services.Reponses = {Reponse::Non};
+        QVERIFY(p.S.Avertissement());
+        QCOMPARE(p.Services.Confirmations.size(), std::size_t(4));
+        QCOMPARE(p.Services.DialoguesEnregistrement, 2);
+    }
+
+    void failedWriteDoesNotLetTheStudyGo() {
+        Poste p;
+        p.Services.Reponses = {Reponse::Oui};
+        p.Services.Choix = {p.Chemin("absent/essai.ZYV")};
+        QVERIFY(!p.S.Avertissement());
+        QCOMPARE(p.Services.Avertissements, std::vector<std::string>{MessageErreurEcriture});
+        QVERIFY(!p.E->Enregistre);
+        QCOMPARE(p.E->Courant().NbPoints(), 1);
+    }
+
+    void saveUsesTheKnownName() {
+        Poste p;
+        // No name yet: "Enregistrer" asks like "Enregistrer sous".
+        p.Services.Choix = {p.Chemin("a.ZYV")};
+        QVERIFY(p.S.Enregistrer());
+        AjoutePoint(*p.E);
+        QVERIFY(p.S.Enregistrer());
+        QCOMPARE(p.Services.DialoguesEnregistrement, 1);
+        QVERIFY(p.E->Enregistre);
+        QCOMPARE(p.Taille("a.ZYV"), 2244 + 616 + 2 * 52);
+    }
+
+    void newStudyKeepsTheKind() {
+        Poste p;
+        p.E->Travail.TypeEtude = EtudeChargeMoteur;
+        p.Dialogue.NomFichier = p.E->NomFichier = p.Chemin("a.ZYV");
+        p.Services.Reponses = {Reponse::Annuler, Reponse::Non};
+        QVERIFY(!p.S.NouveauTravail());
+        QCOMPARE(p.E->Courant().NbPoints(), 1);
+        QVERIFY(p.S.NouveauTravail());
+        QCOMPARE(p.E->Travail.TypeEtude, int(EtudeChargeMoteur));
+        QCOMPARE(p.E->Courant().NbPoints(), 0);
+        QVERIFY(p.Dialogue.NomFichier.empty() && p.E->NomFichier.empty());
+        QVERIFY(p.E->Enregistre);
+    }
 };
-
-void TestSauvegarde::promptAnswers() {
-    Poste p;
-    p.E->NomFichier = p.Chemin("ancien.ZYV");
-    // "Annuler" stops; "&Oui" then cancelling the file dialog stops, even with a known name.
-    p.Services.Reponses = {Reponse::Annuler, Reponse::Oui, Reponse::Oui};
-    p.Services.Choix = {std::nullopt, p.Chemin("essai.ZYV")};
-    QVERIFY(!p.S.Avertissement());
-    QVERIFY(!p.S.Avertissement());
-    QVERIFY(!p.E->Enregistre);
-    QVERIFY(p.S.Avertissement());
-    QCOMPARE(p.Services.Confirmations,
-             std::vector<std::string>(3, "Fichier modifié. Voulez-vous l'enregistrer?"));
-    QCOMPARE(p.Services.DialoguesEnregistrement, 2);
-    QVERIFY(p.E->Enregistre);
-    QCOMPARE(p.E->NomFichier, p.Chemin("essai.ZYV"));
-    QCOMPARE(p.Dialogue.NomFichier, p.Chemin("essai.ZYV"));
-    QCOMPARE(p.Taille("essai.ZYV"), 2244 + 616 + 52); // one trial of one point
-    QVERIFY(!QFileInfo::exists(QString::fromStdString(p.Chemin("ancien.ZYV"))));
-    // A saved study is let go without a question; "&Non" lets a changed one go unsaved.
-    QVERIFY(p.S.Avertissement());
-    AjoutePoint(*p.E);
-    p.Services.Reponses = {Reponse::Non};
-    QVERIFY(p.S.Avertissement());
-    QCOMPARE(p.Services.Confirmations.size(), std::size_t(4));
-    QCOMPARE(p.Services.DialoguesEnregistrement, 2);
-}
-
-void TestSauvegarde::failedWriteDoesNotLetTheStudyGo() {
-    Poste p;
-    p.Services.Reponses = {Reponse::Oui};
-    p.Services.Choix = {p.Chemin("absent/essai.ZYV")};
-    QVERIFY(!p.S.Avertissement());
-    QCOMPARE(p.Services.Avertissements, std::vector<std::string>{MessageErreurEcriture});
-    QVERIFY(!p.E->Enregistre);
-    QCOMPARE(p.E->Courant().NbPoints(), 1);
-}
-
-void TestSauvegarde::saveUsesTheKnownName() {
-    Poste p;
-    // No name yet: "Enregistrer" asks like "Enregistrer sous".
-    p.Services.Choix = {p.Chemin("a.ZYV")};
-    QVERIFY(p.S.Enregistrer());
-    AjoutePoint(*p.E);
-    QVERIFY(p.S.Enregistrer());
-    QCOMPARE(p.Services.DialoguesEnregistrement, 1);
-    QVERIFY(p.E->Enregistre);
-    QCOMPARE(p.Taille("a.ZYV"), 2244 + 616 + 2 * 52);
-}
-
-void TestSauvegarde::newStudyKeepsTheKind() {
-    Poste p;
-    p.E->Travail.TypeEtude = EtudeChargeMoteur;
-    p.Dialogue.NomFichier = p.E->NomFichier = p.Chemin("a.ZYV");
-    p.Services.Reponses = {Reponse::Annuler, Reponse::Non};
-    QVERIFY(!p.S.NouveauTravail());
-    QCOMPARE(p.E->Courant().NbPoints(), 1);
-    QVERIFY(p.S.NouveauTravail());
-    QCOMPARE(p.E->Travail.TypeEtude, int(EtudeChargeMoteur));
-    QCOMPARE(p.E->Courant().NbPoints(), 0);
-    QVERIFY(p.Dialogue.NomFichier.empty() && p.E->NomFichier.empty());
-    QVERIFY(p.E->Enregistre);
-}
 
 QTEST_MAIN(TestSauvegarde)
 #include "test_sauvegarde.moc"

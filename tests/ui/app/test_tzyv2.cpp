@@ -37,226 +37,222 @@ void FermeConnexion(Coquille& c) {
 class TestZYV2 : public QObject {
     Q_OBJECT
 private slots:
-    void startWithoutConfigurationFile();
-    void simulatedBenchLiveValuesThenClosing();
-    void wrongIdentificationRejected();
-    void lostLinkShowsDashesOnceThenConnecter();
-    void copyValuesBeforeAnyReading();
-    void studyButtonsAndOpeningFiles();
-};
 
-void TestZYV2::startWithoutConfigurationFile() {
-    Coquille c(std::nullopt);
-    QCOMPARE(c.Services.Avertissements, std::vector<std::string>{MessageErreurLecture});
-    DemarreEtAttendsConnexion(c);
-    QCOMPARE(c.Texte(c.FormConnection.get(), "Text1"), QStringLiteral("Connexion non configurée"));
-    QCOMPARE(c.Ouvertures(), 0);
-    QCOMPARE(c.E->RepertoireProgramme, c.Dossier.path().toStdString());
-    QCOMPARE(c.ZYV2->OpenDialogZYV2.RepertoireInitial,
-             c.Dossier.filePath("Fichiers").toStdString());
-    FermeConnexion(c);
-    // The indicator lies under the button, same place and size.
-    QWidget* bouton = c.Trouve(c.ZYV2.get(), "ButtonConnecter");
-    QVERIFY(bouton->isVisible());
-    QCOMPARE(c.Trouve(c.ZYV2.get(), "PanelConnecte")->geometry(), bouton->geometry());
-    QCOMPARE(c.Texte(c.ZYV2.get(), "PanelConnecte"), QString());
-    // The timer finds the port closed and stops: no reading ever took place.
-    QTRY_VERIFY(!c.ZYV2->Timer1.isActive());
-    QVERIFY(TousTirets(c));
-    QVERIFY(c.Module->Ecrits.empty());
-    // Help opens beside the window, without waiting.
-    c.Clique(c.ZYV2.get(), "SpeedButtonAide");
-    QVERIFY(c.Aide->isVisible() && c.ZYV2->isVisible());
-    c.Aide->hide();
-}
+    void startWithoutConfigurationFile() {
+        Coquille c(std::nullopt);
+        QCOMPARE(c.Services.Avertissements, std::vector<std::string>{MessageErreurLecture});
+        DemarreEtAttendsConnexion(c);
+        QCOMPARE(c.Texte(c.FormConnection.get(), "Text1"),
+                 QStringLiteral("Connexion non configurée"));
+        QCOMPARE(c.Ouvertures(), 0);
+        QCOMPARE(c.E->RepertoireProgramme, c.Dossier.path().toStdString());
+        QCOMPARE(c.ZYV2->OpenDialogZYV2.RepertoireInitial,
+                 c.Dossier.filePath("Fichiers").toStdString());
+        FermeConnexion(c);
+        // The indicator lies under the button, same place and size.
+        QWidget* bouton = c.Trouve(c.ZYV2.get(), "ButtonConnecter");
+        QVERIFY(bouton->isVisible());
+        QCOMPARE(c.Trouve(c.ZYV2.get(), "PanelConnecte")->geometry(), bouton->geometry());
+        QCOMPARE(c.Texte(c.ZYV2.get(), "PanelConnecte"), QString());
+        // The timer finds the port closed and stops: no reading ever took place.
+        QTRY_VERIFY(!c.ZYV2->Timer1.isActive());
+        QVERIFY(TousTirets(c));
+        QVERIFY(c.Module->Ecrits.empty());
+        // Help opens beside the window, without waiting.
+        c.Clique(c.ZYV2.get(), "SpeedButtonAide");
+        QVERIFY(c.Aide->isVisible() && c.ZYV2->isVisible());
+        c.Aide->hide();
+    }
 
-void TestZYV2::simulatedBenchLiveValuesThenClosing() {
-    Coquille c{std::string(NomPortSimule)};
-    QSignalSpy fermee(c.ZYV2.get(), &TZYV2::Fermee);
-    c.ZYV2->show();
-    QTRY_VERIFY(c.FormConnection->isVisible());
-    QCOMPARE(c.Texte(c.FormConnection.get(), "Text1"), QStringLiteral("Connexion avec le module"));
-    QVERIFY(!c.Boutons());
-    auto* jauge = c.Trouve<QProgressBar>(c.FormConnection.get(), "ProgressBar1");
-    QTRY_VERIFY(jauge->value() > 10);
-    // Still waiting: nothing is polled before the module has been accepted.
-    QVERIFY(c.FormConnection->isVisible());
-    QVERIFY(!c.ZYV2->Timer1.isActive());
-    QTRY_VERIFY_WITH_TIMEOUT(!c.FormConnection->isVisible(), 8000);
-    QCOMPARE(c.FormConnection->Compteur, 51);
-    QCOMPARE(jauge->value(), 50);
-    QVERIFY(c.Liaison.Connecte());
-    QVERIFY(!c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
-    QCOMPARE(c.Texte(c.ZYV2.get(), "PanelConnecte"), QStringLiteral("Connecté"));
-    QTRY_VERIFY(c.FormBanc->isVisible());
-    QTRY_COMPARE(c.Texte(c.ZYV2.get(), "ValVitesse"),
-                 QString::fromStdString(FormatMesure(*c.E, GVitesse)));
-
-    // Turning the supply down slows the machine: the live fields follow.
-    const QString avant = c.Texte(c.ZYV2.get(), "ValVitesse");
-    const int vitesseAvant = c.E->MesureCourante[GVitesse];
-    c.BancSimule.SetTensionAlimentation(6.0);
-    QTRY_VERIFY_WITH_TIMEOUT(c.E->MesureCourante[GVitesse] < vitesseAvant / 2, 8000);
-    QTRY_VERIFY(c.Texte(c.ZYV2.get(), "ValVitesse") != avant);
-    for (const char* nom : {"ValCourantMoteur", "ValPElecMoteur", "ValPMeca", "ValPelecGene"})
-        QVERIFY(c.Texte(c.ZYV2.get(), nom) != QStringLiteral("----"));
-
-    // Closing with unsaved changes: "Annuler", or "&Oui" then no file, keeps everything running.
-    AjoutePoint(*c.E);
-    const QString config = c.Dossier.filePath(QString::fromLatin1(NomFichierConfig));
-    QFile::remove(config);
-    c.Services.Reponses = {Reponse::Annuler, Reponse::Oui};
-    c.Services.Choix = {std::nullopt};
-    c.Clique(c.ZYV2.get(), "ButtonQuitter");
-    QVERIFY(!c.ZYV2->close());
-    QCOMPARE(c.Services.Confirmations.size(), std::size_t(2));
-    QCOMPARE(c.Services.Confirmations[0], "Fichier modifié. Voulez-vous l'enregistrer?");
-    QVERIFY(c.ZYV2->isVisible() && c.Liaison.Connecte() && c.ZYV2->Timer1.isActive());
-    QVERIFY(!QFile::exists(config));
-    QCOMPARE(fermee.count(), 0);
-
-    c.Services.Reponses = {Reponse::Non};
-    QVERIFY(c.ZYV2->close());
-    QVERIFY(!c.Liaison.Connecte() && !c.ZYV2->Timer1.isActive());
-    QCOMPARE(fermee.count(), 1);
-    // The configuration is written on the way out.
-    auto relu = std::make_unique<Etude>();
-    relu->RepertoireProgramme = c.E->RepertoireProgramme;
-    QVERIFY(LireConfig(*relu, c.Services));
-    QCOMPARE(relu->Config.Port(), std::string(NomPortSimule));
-}
-
-void TestZYV2::wrongIdentificationRejected() {
-    Coquille c{std::string("ttyS0")};
-    c.Module->Repond(0xFD, {'A', 'B', 'C', 'D', 'E', 'F'});
-    DemarreEtAttendsConnexion(c);
-    QVERIFY(c.FormConnection->isVisible() && c.Boutons());
-    QCOMPARE(c.Texte(c.FormConnection.get(), "Text1"), QStringLiteral("Erreur de connexion"));
-    QVERIFY(!c.Liaison.Connecte());
-    QVERIFY(!c.Module->isOpen());
-    QCOMPARE(c.Module->Ecrits, std::vector<std::uint8_t>{0xFD}); // only the identification
-    FermeConnexion(c);
-    QVERIFY(c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
-}
-
-void TestZYV2::lostLinkShowsDashesOnceThenConnecter() {
-    Coquille c{std::string("ttyS0")};
-    c.Module->LignePerdueApres = 6 + 3 * 12; // identification and three measurements
-    DemarreEtAttendsConnexion(c);
-    QVERIFY(!c.FormConnection->isVisible());
-    // The failed reading shows dashes, then the next tick finds the port closed.
-    QTRY_VERIFY(!c.Liaison.Connecte());
-    QVERIFY(TousTirets(c));
-    QTRY_VERIFY(c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
-    QVERIFY(!c.ZYV2->Timer1.isActive());
-    QCOMPARE(c.Texte(c.ZYV2.get(), "PanelConnecte"), QString());
-    const std::size_t envoyes = c.Module->Ecrits.size();
-    QCOMPARE(std::count(c.Module->Ecrits.begin(), c.Module->Ecrits.end(), 0xFF), 4);
-    QTest::qWait(300);
-    QCOMPARE(c.Module->Ecrits.size(), envoyes);
-    QVERIFY(TousTirets(c));
-}
-
-void TestZYV2::copyValuesBeforeAnyReading() {
-    Coquille c{std::string("COM3")};
-    c.Clique(c.ZYV2.get(), "ButtonCopierValeurs");
-    QCOMPARE(c.Services.PressePapiers,
-             std::string("Um\tIm\tPEm\tN\tC\tPM\tUg\tIg\tPEg\r\n"
-                         "(V)\t(A)\t(W)\t(tr/min)\t(mN.m)\t(W)\t(V)\t(A)\t(W)\r\n"
-                         "0,00\t0,000\t0,00\t0\t0,0\t0,00\t0,00\t0,000\t0,00\r\n"));
-    // A quantity without unit leaves its field empty, except in the first column.
-    c.E->Travail.Grandeurs[GCourantMoteur].Unite.Affecte("");
-    c.E->Travail.Grandeurs[GTensionMoteur].Unite.Affecte("");
-    c.E->MesureCourante[GTensionMoteur] = 2430;
-    c.E->MesureCourante[GCourantMoteur] = -1360;
-    const std::string texte = c.ZYV2->TexteValeurs();
-    QVERIFY(texte.find("\r\n()\t\t(W)\t") != std::string::npos);
-    QVERIFY(texte.find("\r\n24,30\t-1,360\t") != std::string::npos);
-}
-
-void TestZYV2::studyButtonsAndOpeningFiles() {
-    Coquille c{std::string("COM3")};
-    QWidget caracteristique, charge;
-    c.F.FormCaracteristique = &caracteristique;
-    c.F.FormCharge = &charge;
-    DemarreEtAttendsConnexion(c);
-    FermeConnexion(c);
-    // Opens the study window by button, then closes it: the main window comes back.
-    const auto ouvre = [&](const char* bouton) {
-        caracteristique.hide();
-        charge.hide();
+    void simulatedBenchLiveValuesThenClosing() {
+        Coquille c{std::string(NomPortSimule)};
+        QSignalSpy fermee(c.ZYV2.get(), &TZYV2::Fermee);
         c.ZYV2->show();
-        c.Clique(c.ZYV2.get(), bouton);
-    };
+        QTRY_VERIFY(c.FormConnection->isVisible());
+        QCOMPARE(c.Texte(c.FormConnection.get(), "Text1"),
+                 QStringLiteral("Connexion avec le module"));
+        QVERIFY(!c.Boutons());
+        auto* jauge = c.Trouve<QProgressBar>(c.FormConnection.get(), "ProgressBar1");
+        QTRY_VERIFY(jauge->value() > 10);
+        // Still waiting: nothing is polled before the module has been accepted.
+        QVERIFY(c.FormConnection->isVisible());
+        QVERIFY(!c.ZYV2->Timer1.isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!c.FormConnection->isVisible(), 8000);
+        QCOMPARE(c.FormConnection->Compteur, 51);
+        QCOMPARE(jauge->value(), 50);
+        QVERIFY(c.Liaison.Connecte());
+        QVERIFY(!c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
+        QCOMPARE(c.Texte(c.ZYV2.get(), "PanelConnecte"), QStringLiteral("Connecté"));
+        QTRY_COMPARE(c.Texte(c.ZYV2.get(), "ValVitesse"),
+                     QString::fromStdString(FormatMesure(*c.E, GVitesse)));
 
-    ouvre("ButtonCaractMoteur");
-    QVERIFY(caracteristique.isVisible() && !c.ZYV2->isVisible());
-    QVERIFY(!c.ZYV2->Timer1.isActive());
-    AjoutePoint(*c.E);
-    AjoutePoint(*c.E);
-    caracteristique.hide();
-    c.ZYV2->show();
-    QCoreApplication::processEvents();
-    QVERIFY(!c.FormConnection->isVisible()); // no second connection check
-    // The same button again keeps the study without a question.
-    ouvre("ButtonCaractMoteur");
-    QVERIFY(c.Services.Confirmations.empty());
-    QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 2);
-    // Another kind asks first; "Annuler" keeps everything as it was.
-    c.Services.Reponses = {Reponse::Annuler};
-    ouvre("ButtonCaractGene");
-    QCOMPARE(c.E->Travail.TypeEtude, int(EtudeCaractMoteur));
-    QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 2);
-    QVERIFY(c.ZYV2->isVisible() && !caracteristique.isVisible());
-    c.Services.Reponses = {Reponse::Non};
-    ouvre("ButtonCaractGene");
-    QCOMPARE(c.E->Travail.TypeEtude, int(EtudeCaractGeneratrice));
-    QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 0);
-    // An unchanged study changes kind without a question.
-    ouvre("ButtonChargeGene");
-    QCOMPARE(c.Services.Confirmations.size(), std::size_t(2));
-    QVERIFY(charge.isVisible());
+        // Turning the supply down slows the machine: the live fields follow.
+        const QString avant = c.Texte(c.ZYV2.get(), "ValVitesse");
+        const int vitesseAvant = c.E->MesureCourante[GVitesse];
+        c.BancSimule.SetTensionAlimentation(6.0);
+        QTRY_VERIFY_WITH_TIMEOUT(c.E->MesureCourante[GVitesse] < vitesseAvant / 2, 8000);
+        QTRY_VERIFY(c.Texte(c.ZYV2.get(), "ValVitesse") != avant);
+        for (const char* nom : {"ValCourantMoteur", "ValPElecMoteur", "ValPMeca", "ValPelecGene"})
+            QVERIFY(c.Texte(c.ZYV2.get(), nom) != QStringLiteral("----"));
 
-    // Opening a file: its kind chooses the window; kind 9 opens none.
-    const auto ecrit = [&](const char* fichier, int type) {
-        auto e = std::make_unique<Etude>();
-        NouveauTravail(*e);
-        e->Travail.TypeEtude = type;
-        AjoutePoint(*e);
-        AjoutePoint(*e);
-        const std::string nom = c.Dossier.filePath(fichier).toStdString();
-        if (!EcrireTravail(*e, nom, c.Services)) qFatal("écriture");
-        return nom;
-    };
-    AjoutePoint(*c.E);
-    c.Services.Reponses = {Reponse::Non};
-    const std::string nom = ecrit("charge.ZYV", EtudeChargeGeneratrice);
-    c.Services.Choix = {nom};
-    ouvre("ButtonOuvrir");
-    QCOMPARE(c.Services.Confirmations.size(), std::size_t(3));
-    QCOMPARE(c.E->Travail.TypeEtude, int(EtudeChargeGeneratrice));
-    QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 2);
-    QCOMPARE(c.E->NomFichier, nom);
-    QVERIFY(charge.isVisible() && !c.ZYV2->isVisible());
-    c.Services.Choix = {ecrit("autre.ZYV", 9)};
-    ouvre("ButtonOuvrir");
-    QVERIFY(c.ZYV2->isVisible() && !caracteristique.isVisible() && !charge.isVisible());
-    // A file that cannot be read leaves an empty motor characteristic study.
-    const QString abime = c.Dossier.filePath("abime.ZYV");
-    QFile f(abime);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(100, '\0')) == 100);
-    f.close();
-    c.Services.Choix = {abime.toStdString(), std::nullopt};
-    ouvre("ButtonOuvrir");
-    QCOMPARE(c.Services.Avertissements.back(), std::string(MessageErreurLecture));
-    QCOMPARE(c.E->Travail.TypeEtude, int(EtudeCaractMoteur));
-    QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 0);
-    QVERIFY(caracteristique.isVisible());
-    // Cancelling the file dialog changes nothing.
-    ouvre("ButtonOuvrir");
-    QVERIFY(c.ZYV2->isVisible() && !caracteristique.isVisible());
-    QCOMPARE(c.Services.DialoguesOuverture, 4);
-}
+        // Closing with unsaved changes: "Annuler", or "&Oui" then no file, keeps everything
+        // running.
+        AjoutePoint(*c.E);
+        const QString config = c.Dossier.filePath(QString::fromLatin1(NomFichierConfig));
+        QFile::remove(config);
+        c.Services.Reponses = {Reponse::Annuler, Reponse::Oui};
+        c.Services.Choix = {std::nullopt};
+        c.Clique(c.ZYV2.get(), "ButtonQuitter");
+        QVERIFY(!c.ZYV2->close());
+        QCOMPARE(c.Services.Confirmations.size(), std::size_t(2));
+        QCOMPARE(c.Services.Confirmations[0], "Fichier modifié. Voulez-vous l'enregistrer?");
+        QVERIFY(c.ZYV2->isVisible() && c.Liaison.Connecte() && c.ZYV2->Timer1.isActive());
+        QVERIFY(!QFile::exists(config));
+        QCOMPARE(fermee.count(), 0);
+
+        c.Services.Reponses = {Reponse::Non};
+        QVERIFY(c.ZYV2->close());
+        QVERIFY(!c.Liaison.Connecte() && !c.ZYV2->Timer1.isActive());
+        QCOMPARE(fermee.count(), 1);
+        // The configuration is written on the way out.
+        auto relu = std::make_unique<Etude>();
+        relu->RepertoireProgramme = c.E->RepertoireProgramme;
+        QVERIFY(LireConfig(*relu, c.Services));
+        QCOMPARE(relu->Config.Port(), std::string(NomPortSimule));
+    }
+
+    void wrongIdentificationRejected() {
+        Coquille c{std::string("ttyS0")};
+        c.Module->Repond(0xFD, {'A', 'B', 'C', 'D', 'E', 'F'});
+        DemarreEtAttendsConnexion(c);
+        QVERIFY(c.FormConnection->isVisible() && c.Boutons());
+        QCOMPARE(c.Texte(c.FormConnection.get(), "Text1"), QStringLiteral("Erreur de connexion"));
+        QVERIFY(!c.Liaison.Connecte());
+        QVERIFY(!c.Module->isOpen());
+        QCOMPARE(c.Module->Ecrits, std::vector<std::uint8_t>{0xFD}); // only the identification
+        FermeConnexion(c);
+        QVERIFY(c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
+    }
+
+    void lostLinkShowsDashesOnceThenConnecter() {
+        Coquille c{std::string("ttyS0")};
+        c.Module->LignePerdueApres = 6 + 3 * 12; // identification and three measurements
+        DemarreEtAttendsConnexion(c);
+        QVERIFY(!c.FormConnection->isVisible());
+        // The failed reading shows dashes, then the next tick finds the port closed.
+        QTRY_VERIFY(!c.Liaison.Connecte());
+        QVERIFY(TousTirets(c));
+        QTRY_VERIFY(c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
+        QVERIFY(!c.ZYV2->Timer1.isActive());
+        QCOMPARE(c.Texte(c.ZYV2.get(), "PanelConnecte"), QString());
+        const std::size_t envoyes = c.Module->Ecrits.size();
+        QCOMPARE(std::count(c.Module->Ecrits.begin(), c.Module->Ecrits.end(), 0xFF), 4);
+        QTest::qWait(300);
+        QCOMPARE(c.Module->Ecrits.size(), envoyes);
+        QVERIFY(TousTirets(c));
+    }
+
+    void copyValuesBeforeAnyReading() {
+        Coquille c{std::string("COM3")};
+        c.Clique(c.ZYV2.get(), "ButtonCopierValeurs");
+        QCOMPARE(c.Services.PressePapiers,
+                 std::string("Um\tIm\tPEm\tN\tC\tPM\tUg\tIg\tPEg\r\n"
+                             "(V)\t(A)\t(W)\t(tr/min)\t(mN.m)\t(W)\t(V)\t(A)\t(W)\r\n"
+                             "0,00\t0,000\t0,00\t0\t0,0\t0,00\t0,00\t0,000\t0,00\r\n"));
+        // A quantity without unit leaves its field empty, except in the first column.
+        c.E->Travail.Grandeurs[GCourantMoteur].Unite.Affecte("");
+        c.E->Travail.Grandeurs[GTensionMoteur].Unite.Affecte("");
+        c.E->MesureCourante[GTensionMoteur] = 2430;
+        c.E->MesureCourante[GCourantMoteur] = -1360;
+        const std::string texte = c.ZYV2->TexteValeurs();
+        QVERIFY(texte.find("\r\n()\t\t(W)\t") != std::string::npos);
+        QVERIFY(texte.find("\r\n24,30\t-1,360\t") != std::string::npos);
+    }
+
+    void studyButtonsAndOpeningFiles() {
+        Coquille c{std::string("ttyS0")};
+        QWidget caracteristique, charge;
+        c.F.FormCaracteristique = &caracteristique;
+        c.F.FormCharge = &charge;
+        DemarreEtAttendsConnexion(c);
+        QVERIFY(c.ZYV2->Timer1.isActive());
+        // Opens the study window by button, then closes it: the main window comes back.
+        const auto ouvre = [&](const char* bouton) {
+            caracteristique.hide();
+            charge.hide();
+            c.ZYV2->show();
+            c.Clique(c.ZYV2.get(), bouton);
+        };
+
+        ouvre("ButtonCaractMoteur");
+        QVERIFY(caracteristique.isVisible() && !c.ZYV2->isVisible());
+        QVERIFY(!c.ZYV2->Timer1.isActive());
+        AjoutePoint(*c.E);
+        AjoutePoint(*c.E);
+        caracteristique.hide();
+        c.ZYV2->show();
+        QCoreApplication::processEvents();
+        QVERIFY(!c.FormConnection->isVisible()); // no second connection check
+        // The same button again keeps the study without a question.
+        ouvre("ButtonCaractMoteur");
+        QVERIFY(c.Services.Confirmations.empty());
+        QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 2);
+        // Another kind asks first; "Annuler" keeps everything as it was.
+        c.Services.Reponses = {Reponse::Annuler};
+        ouvre("ButtonCaractGene");
+        QCOMPARE(c.E->Travail.TypeEtude, int(EtudeCaractMoteur));
+        QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 2);
+        QVERIFY(c.ZYV2->isVisible() && !caracteristique.isVisible());
+        c.Services.Reponses = {Reponse::Non};
+        ouvre("ButtonCaractGene");
+        QCOMPARE(c.E->Travail.TypeEtude, int(EtudeCaractGeneratrice));
+        QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 0);
+        // An unchanged study changes kind without a question.
+        ouvre("ButtonChargeGene");
+        QCOMPARE(c.Services.Confirmations.size(), std::size_t(2));
+        QVERIFY(charge.isVisible());
+
+        // Opening a file: its kind chooses the window; kind 9 opens none.
+        const auto ecrit = [&](const char* fichier, int type) {
+            auto e = std::make_unique<Etude>();
+            NouveauTravail(*e);
+            e->Travail.TypeEtude = type;
+            AjoutePoint(*e);
+            AjoutePoint(*e);
+            const std::string nom = c.Dossier.filePath(fichier).toStdString();
+            if (!EcrireTravail(*e, nom, c.Services)) qFatal("écriture");
+            return nom;
+        };
+        AjoutePoint(*c.E);
+        c.Services.Reponses = {Reponse::Non};
+        const std::string nom = ecrit("charge.ZYV", EtudeChargeGeneratrice);
+        c.Services.Choix = {nom};
+        ouvre("ButtonOuvrir");
+        QCOMPARE(c.Services.Confirmations.size(), std::size_t(3));
+        QCOMPARE(c.E->Travail.TypeEtude, int(EtudeChargeGeneratrice));
+        QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 2);
+        QCOMPARE(c.E->NomFichier, nom);
+        QVERIFY(charge.isVisible() && !c.ZYV2->isVisible());
+        c.Services.Choix = {ecrit("autre.ZYV", 9)};
+        ouvre("ButtonOuvrir");
+        QVERIFY(c.ZYV2->isVisible() && !caracteristique.isVisible() && !charge.isVisible());
+        // A file that cannot be read leaves an empty motor characteristic study.
+        const QString abime = c.Dossier.filePath("abime.ZYV");
+        QFile f(abime);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(100, '\0')) == 100);
+        f.close();
+        c.Services.Choix = {abime.toStdString(), std::nullopt};
+        ouvre("ButtonOuvrir");
+        QCOMPARE(c.Services.Avertissements.back(), std::string(MessageErreurLecture));
+        QCOMPARE(c.E->Travail.TypeEtude, int(EtudeCaractMoteur));
+        QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 0);
+        QVERIFY(caracteristique.isVisible());
+        // Cancelling the file dialog changes nothing.
+        ouvre("ButtonOuvrir");
+        QVERIFY(c.ZYV2->isVisible() && !caracteristique.isVisible());
+        QCOMPARE(c.Services.DialoguesOuverture, 4);
+    }
+};
 
 QTEST_MAIN(TestZYV2)
 #include "test_tzyv2.moc"

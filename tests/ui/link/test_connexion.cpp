@@ -24,137 +24,132 @@ void Choisit(TComSelect* s, int index) {
 class TestConnexion : public QObject {
     Q_OBJECT
 private slots:
-    void configurationListsPortsAndStoresTheChoice();
-    void configurationWithoutSerialPortsOrListing();
-    void portThatCannotBeOpenedThenConfiguration();
-    void leavingDuringTheWaitClosesThePort();
-    void simulatedBenchWindowFollowsThePort();
+
+    void configurationListsPortsAndStoresTheChoice() {
+        Coquille c{std::string(NomPortSimule)};
+        TConfigCom& d = *c.ConfigCom;
+        d.show();
+        TComSelect* s = d.ComSelectZYV();
+        QCOMPARE(s->Items(), (std::vector<std::string>{"ttyS0", "ttyUSB10", NomPortSimule}));
+        QCOMPARE(s->NumComportSelect(), 2);
+        // A name longer than six characters: six in the record, the whole name beside it.
+        Choisit(s, 1);
+        c.Clique(&d, "BitBtnOK");
+        QVERIFY(!d.isVisible());
+        QCOMPARE(c.E->Config.NomPort.Texte(), std::string("ttyUSB"));
+        QCOMPARE(c.E->Config.Port(), std::string("ttyUSB10"));
+        // Reopened: the stored port is selected again; "Annuler" keeps it.
+        d.show();
+        QCOMPARE(s->NumComportSelect(), 1);
+        Choisit(s, 0);
+        c.Clique(&d, "BitBtn2");
+        QCOMPARE(c.E->Config.Port(), std::string("ttyUSB10"));
+        // A port that has gone: listed ports, none selected.
+        c.E->Config.NomPort.Affecte("COM9");
+        d.show();
+        QCOMPARE(s->NumComportSelect(), -1);
+        std::string nom = "x";
+        s->NomComportSelect(nom);
+        QCOMPARE(nom, std::string());
+        d.hide();
+    }
+
+    void configurationWithoutSerialPortsOrListing() {
+        Coquille c{std::string("COM3")};
+        c.PortsPresents.clear();
+        TConfigCom& d = *c.ConfigCom;
+        d.show();
+        TComSelect* s = d.ComSelectZYV();
+        QCOMPARE(s->Items(), std::vector<std::string>{NomPortSimule});
+        QCOMPARE(s->NumComportSelect(), -1);
+        c.Clique(&d, "BitBtnOK");
+        QCOMPARE(c.E->Config.Port(), std::string("COM3"));
+        QVERIFY(c.Services.Erreurs.empty());
+        // The system cannot list its ports: one error box, the list as it was.
+        c.ListeEnPanne = true;
+        d.show();
+        QCOMPARE(c.Services.Erreurs, std::vector<std::string>{"Erreur A1 "});
+        QCOMPARE(s->Items(), std::vector<std::string>{NomPortSimule});
+        d.hide();
+    }
+
+    void portThatCannotBeOpenedThenConfiguration() {
+        Coquille c{std::string("ttyS0")};
+        c.Module->OuvertureAccepte = false;
+        TFormConnection& d = *c.FormConnection;
+        d.Montre({});
+        QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Erreur de connexion"));
+        QVERIFY(c.Boutons());
+        QVERIFY(!d.Timer1.isActive());
+        QCOMPARE(c.Ouvertures(), 1);
+        // "Aide" shows the help without closing the dialog.
+        c.Clique(&d, "SpeedButton1");
+        QVERIFY(c.Aide->isVisible() && d.isVisible());
+        c.Aide->hide();
+
+        // Configuration cancelled: a new attempt on the unchanged port.
+        c.Clique(&d, "ButtonConfiguration");
+        QVERIFY(c.ConfigCom->isVisible());
+        Choisit(c.ConfigCom->ComSelectZYV(), 1);
+        c.Clique(c.ConfigCom.get(), "BitBtn2");
+        QCOMPARE(c.Ouvertures(), 2);
+        QCOMPARE(c.E->Config.Port(), std::string("ttyS0"));
+        QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Erreur de connexion"));
+        // Choosing the simulated bench and confirming connects to it.
+        c.Clique(&d, "ButtonConfiguration");
+        Choisit(c.ConfigCom->ComSelectZYV(), 2);
+        c.Clique(c.ConfigCom.get(), "BitBtnOK");
+        QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Connexion avec le module"));
+        QVERIFY(!c.Boutons());
+        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 8000);
+        QVERIFY(c.Liaison.Connecte());
+        QCOMPARE(c.Liaison.Port().Nom, std::string(NomPortSimule));
+    }
+
+    void leavingDuringTheWaitClosesThePort() {
+        Coquille c{std::string("ttyS0")};
+        TFormConnection& d = *c.FormConnection;
+        bool fini = false;
+        d.Montre([&fini] { fini = true; });
+        QVERIFY(c.Liaison.Connecte() && d.Timer1.isActive());
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(fini);
+        QVERIFY(!d.Timer1.isActive());
+        QVERIFY(!c.Liaison.Connecte());
+        QCOMPARE(c.Module->Journal.back(), "close");
+        QVERIFY(c.Module->Ecrits.empty());
+    }
+
+    void simulatedBenchWindowFollowsThePort() {
+        Coquille c{std::string(NomPortSimule)};
+        TFormBancSimule& b = *c.FormBanc;
+        QVERIFY(!b.isVisible());
+        c.Liaison.InitialiseComZYV();
+        QVERIFY(c.Liaison.OuvrirComZYV());
+        QTRY_VERIFY(b.isVisible());
+        c.Trouve<QSlider>(&b, "TrackBarTension")->setValue(125);
+        QCOMPARE(c.BancSimule.TensionAlimentation(), 12.5);
+        QCOMPARE(c.Texte(&b, "LabelTension"), QStringLiteral("12,5 V"));
+        c.Trouve<QSlider>(&b, "TrackBarCharge")->setValue(120);
+        QCOMPARE(c.BancSimule.ChargeManuelle(), 120);
+        QCOMPARE(c.Texte(&b, "LabelCharge"), QStringLiteral("120 %"));
+        QCOMPARE(c.Texte(&b, "LabelConsigne"), QStringLiteral("aucune"));
+        c.Liaison.SetCharge(75);
+        QTRY_COMPARE(c.Texte(&b, "LabelConsigne"), QStringLiteral("75 %"));
+        // Closed by the user, it stays away while the bench is connected...
+        b.close();
+        b.Timer1Timer();
+        QVERIFY(!b.isVisible());
+        // ... and comes back with the next connection.
+        c.Liaison.FermeComZYV();
+        b.Timer1Timer();
+        QVERIFY(c.Liaison.OuvrirComZYV());
+        b.Timer1Timer();
+        QVERIFY(b.isVisible());
+        c.Liaison.FermeComZYV();
+        QTRY_VERIFY(!b.isVisible());
+    }
 };
-
-void TestConnexion::configurationListsPortsAndStoresTheChoice() {
-    Coquille c{std::string(NomPortSimule)};
-    TConfigCom& d = *c.ConfigCom;
-    d.show();
-    TComSelect* s = d.ComSelectZYV();
-    QCOMPARE(s->Items(), (std::vector<std::string>{"ttyS0", "ttyUSB10", NomPortSimule}));
-    QCOMPARE(s->NumComportSelect(), 2);
-    // A name longer than six characters: six in the record, the whole name beside it.
-    Choisit(s, 1);
-    c.Clique(&d, "BitBtnOK");
-    QVERIFY(!d.isVisible());
-    QCOMPARE(c.E->Config.NomPort.Texte(), std::string("ttyUSB"));
-    QCOMPARE(c.E->Config.Port(), std::string("ttyUSB10"));
-    // Reopened: the stored port is selected again; "Annuler" keeps it.
-    d.show();
-    QCOMPARE(s->NumComportSelect(), 1);
-    Choisit(s, 0);
-    c.Clique(&d, "BitBtn2");
-    QCOMPARE(c.E->Config.Port(), std::string("ttyUSB10"));
-    // A port that has gone: listed ports, none selected.
-    c.E->Config.NomPort.Affecte("COM9");
-    d.show();
-    QCOMPARE(s->NumComportSelect(), -1);
-    std::string nom = "x";
-    s->NomComportSelect(nom);
-    QCOMPARE(nom, std::string());
-    d.hide();
-}
-
-void TestConnexion::configurationWithoutSerialPortsOrListing() {
-    Coquille c{std::string("COM3")};
-    c.PortsPresents.clear();
-    TConfigCom& d = *c.ConfigCom;
-    d.show();
-    TComSelect* s = d.ComSelectZYV();
-    QCOMPARE(s->Items(), std::vector<std::string>{NomPortSimule});
-    QCOMPARE(s->NumComportSelect(), -1);
-    c.Clique(&d, "BitBtnOK");
-    QCOMPARE(c.E->Config.Port(), std::string("COM3"));
-    QVERIFY(c.Services.Erreurs.empty());
-    // The system cannot list its ports: one error box, the list as it was.
-    c.ListeEnPanne = true;
-    d.show();
-    QCOMPARE(c.Services.Erreurs, std::vector<std::string>{"Erreur A1 "});
-    QCOMPARE(s->Items(), std::vector<std::string>{NomPortSimule});
-    d.hide();
-}
-
-void TestConnexion::portThatCannotBeOpenedThenConfiguration() {
-    Coquille c{std::string("ttyS0")};
-    c.Module->OuvertureAccepte = false;
-    TFormConnection& d = *c.FormConnection;
-    d.Montre({});
-    QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Erreur de connexion"));
-    QVERIFY(c.Boutons());
-    QVERIFY(!d.Timer1.isActive());
-    QCOMPARE(c.Ouvertures(), 1);
-    // "Aide" shows the help without closing the dialog.
-    c.Clique(&d, "SpeedButton1");
-    QVERIFY(c.Aide->isVisible() && d.isVisible());
-    c.Aide->hide();
-
-    // Configuration cancelled: a new attempt on the unchanged port.
-    c.Clique(&d, "ButtonConfiguration");
-    QVERIFY(c.ConfigCom->isVisible());
-    Choisit(c.ConfigCom->ComSelectZYV(), 1);
-    c.Clique(c.ConfigCom.get(), "BitBtn2");
-    QCOMPARE(c.Ouvertures(), 2);
-    QCOMPARE(c.E->Config.Port(), std::string("ttyS0"));
-    QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Erreur de connexion"));
-    // Choosing the simulated bench and confirming connects to it.
-    c.Clique(&d, "ButtonConfiguration");
-    Choisit(c.ConfigCom->ComSelectZYV(), 2);
-    c.Clique(c.ConfigCom.get(), "BitBtnOK");
-    QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Connexion avec le module"));
-    QVERIFY(!c.Boutons());
-    QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 8000);
-    QVERIFY(c.Liaison.Connecte());
-    QCOMPARE(c.Liaison.Port().Nom, std::string(NomPortSimule));
-}
-
-void TestConnexion::leavingDuringTheWaitClosesThePort() {
-    Coquille c{std::string("ttyS0")};
-    TFormConnection& d = *c.FormConnection;
-    bool fini = false;
-    d.Montre([&fini] { fini = true; });
-    QVERIFY(c.Liaison.Connecte() && d.Timer1.isActive());
-    QTest::keyClick(&d, Qt::Key_Escape);
-    QVERIFY(fini);
-    QVERIFY(!d.Timer1.isActive());
-    QVERIFY(!c.Liaison.Connecte());
-    QCOMPARE(c.Module->Journal.back(), "close");
-    QVERIFY(c.Module->Ecrits.empty());
-}
-
-void TestConnexion::simulatedBenchWindowFollowsThePort() {
-    Coquille c{std::string(NomPortSimule)};
-    TFormBancSimule& b = *c.FormBanc;
-    QVERIFY(!b.isVisible());
-    c.Liaison.InitialiseComZYV();
-    QVERIFY(c.Liaison.OuvrirComZYV());
-    QTRY_VERIFY(b.isVisible());
-    c.Trouve<QSlider>(&b, "TrackBarTension")->setValue(125);
-    QCOMPARE(c.BancSimule.TensionAlimentation(), 12.5);
-    QCOMPARE(c.Texte(&b, "LabelTension"), QStringLiteral("12,5 V"));
-    c.Trouve<QSlider>(&b, "TrackBarCharge")->setValue(120);
-    QCOMPARE(c.BancSimule.ChargeManuelle(), 120);
-    QCOMPARE(c.Texte(&b, "LabelCharge"), QStringLiteral("120 %"));
-    QCOMPARE(c.Texte(&b, "LabelConsigne"), QStringLiteral("aucune"));
-    c.Liaison.SetCharge(75);
-    QTRY_COMPARE(c.Texte(&b, "LabelConsigne"), QStringLiteral("75 %"));
-    // Closed by the user, it stays away while the bench is connected...
-    b.close();
-    b.Timer1Timer();
-    QVERIFY(!b.isVisible());
-    // ... and comes back with the next connection.
-    c.Liaison.FermeComZYV();
-    b.Timer1Timer();
-    QVERIFY(c.Liaison.OuvrirComZYV());
-    b.Timer1Timer();
-    QVERIFY(b.isVisible());
-    c.Liaison.FermeComZYV();
-    QTRY_VERIFY(!b.isVisible());
-}
 
 QTEST_MAIN(TestConnexion)
 #include "test_connexion.moc"
