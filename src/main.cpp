@@ -1,3 +1,5 @@
 #include "ui/app/Application.h"
 
-int main(int argc, char** argv) { return zyv::LanceApplication(argc, argv); }
+int main(int argc, char** argv) {
+    return zyv::LanceApplication(argc, argv);
+}
