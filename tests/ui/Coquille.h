@@ -6,6 +6,7 @@
 #include "core/link/ConfigCom.h"
 #include "core/link/ListePorts.h"
 #include "core/link/PortCom.h"
+#include "core/link/TransportScripte.h"
 #include "core/sim/Banc.h"
 #include "ui/app/Fenetres.h"
 #include "ui/app/ServicesEssai.h"
@@ -14,7 +15,6 @@
 #include "ui/app/TZYV2.h"
 #include "ui/link/TConfigCom.h"
 #include "ui/link/TFormConnection.h"
-#include "ui/link/TransportScripte.h"
 
 #include <QDir>
 #include <QLabel>
@@ -37,7 +37,9 @@ struct Coquille {
     std::unique_ptr<Etude> E = std::make_unique<Etude>();
     HorlogeSysteme Horloge;
     Banc BancSimule;
-    std::shared_ptr<test::TransportScripte> Module = std::make_shared<test::TransportScripte>();
+    HorlogeManuelle HorlogeModule; // the double's own time: its replies are readable at once
+    std::shared_ptr<test::TransportScripte> Module =
+        std::make_shared<test::TransportScripte>(HorlogeModule);
     TPortCom Port{[this](const std::string& nom) -> std::shared_ptr<Transport> {
                       if (nom == NomPortSimule)
                           return std::make_shared<TransportSimule>(BancSimule, Horloge);
@@ -94,7 +96,7 @@ struct Coquille {
         QTest::mouseClick(b, Qt::LeftButton);
     }
     long Ouvertures() const {
-        return std::count(Module->Journal.begin(), Module->Journal.end(), "open");
+        return std::count(Module->Traces.begin(), Module->Traces.end(), "open");
     }
     bool Boutons() const { return Trouve(FormConnection.get(), "PanelBoutons")->isVisible(); }
 };

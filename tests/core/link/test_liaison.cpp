@@ -4,93 +4,20 @@
 #include "core/link/ListePorts.h"
 #include "core/link/PortCom.h"
 #include "core/link/Transport.h"
+#include "core/link/TransportScripte.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <map>
 #include <memory>
 #include <numeric>
 
 namespace zyv {
 namespace {
 
+using test::TransportScripte;
+
 using Journal = std::vector<std::string>;
 using Octets = std::vector<std::uint8_t>;
-
-// Each command byte schedules a scripted reply whose bytes become readable at given instants.
-class TransportScripte : public Transport {
-public:
-    explicit TransportScripte(HorlogeManuelle& horloge) : horloge_(horloge) {}
-    // bytes[i] readable delais[i] ms after the command (0 when missing).
-    void Repond(std::uint8_t commande, Octets octets, std::vector<std::int64_t> delais = {}) {
-        reponses_[commande] = {std::move(octets), std::move(delais)};
-    }
-
-    bool OuvertureAccepte = true, EcritureAccepte = true;
-    int LignePerdueApres = -1; // bytes delivered before the line drops; -1 never
-    Journal Traces;
-    Octets Ecrits;
-    std::int64_t DelaiEcriture = 0;
-    std::string NomOuvert;
-
-    bool open(const std::string& nom, const ParametresLigne&) override {
-        Traces.push_back("open");
-        NomOuvert = nom;
-        return ouvert_ = OuvertureAccepte;
-    }
-    void close() override {
-        Traces.push_back("close");
-        ouvert_ = false;
-    }
-    bool isOpen() const override { return ouvert_; }
-    bool write(const std::uint8_t* octets, std::size_t n, std::int64_t timeoutMs) override {
-        Traces.push_back("write");
-        DelaiEcriture = timeoutMs;
-        if (!ouvert_ || !EcritureAccepte) return false;
-        for (std::size_t i = 0; i < n; ++i) {
-            Ecrits.push_back(octets[i]);
-            auto it = reponses_.find(octets[i]);
-            if (it == reponses_.end()) continue;
-            const auto& [valeurs, delais] = it->second;
-            for (std::size_t k = 0; k < valeurs.size(); ++k)
-                file_.push_back(
-                    {horloge_.Monotone() + (k < delais.size() ? delais[k] : 0), valeurs[k]});
-        }
-        return true;
-    }
-    std::ptrdiff_t read(std::uint8_t* dest, std::size_t n, std::int64_t timeoutMs) override {
-        const auto perdue = [this] { return LignePerdueApres >= 0 && livres_ >= LignePerdueApres; };
-        if (!ouvert_ || perdue()) return -1;
-        if (file_.empty() || file_.front().first > horloge_.Monotone() + timeoutMs) {
-            horloge_.Avance(timeoutMs);
-            return 0;
-        }
-        horloge_.Avance(std::max<std::int64_t>(0, file_.front().first - horloge_.Monotone()));
-        std::size_t k = 0;
-        while (k < n && !file_.empty() && file_.front().first <= horloge_.Monotone() && !perdue()) {
-            dest[k++] = file_.front().second;
-            file_.pop_front();
-            ++livres_;
-        }
-        return static_cast<std::ptrdiff_t>(k);
-    }
-    void purge() override {
-        Traces.push_back("purge");
-        file_.clear();
-    }
-    bool raiseDtr() override {
-        Traces.push_back("dtr");
-        return true;
-    }
-
-private:
-    HorlogeManuelle& horloge_;
-    bool ouvert_ = false;
-    int livres_ = 0;
-    std::deque<std::pair<std::int64_t, std::uint8_t>> file_;
-    std::map<std::uint8_t, std::pair<Octets, std::vector<std::int64_t>>> reponses_;
-};
 
 const Octets ReponseExemple{0x09, 0x7E, 0x05, 0x50, 0x0D, 0x7A, 0x00, 0xFD, 0x07, 0xD0, 0x03, 0xE8};
 

@@ -116,7 +116,7 @@ private slots:
         QVERIFY(fini);
         QVERIFY(!d.Timer1.isActive());
         QVERIFY(!c.Liaison.Connecte());
-        QCOMPARE(c.Module->Journal.back(), "close");
+        QCOMPARE(c.Module->Traces.back(), "close");
         QVERIFY(c.Module->Ecrits.empty());
     }
 
