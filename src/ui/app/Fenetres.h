@@ -12,6 +12,9 @@ class TConfigCom;
 class TFormConnection;
 class TFormVisualisationPDF;
 class TFormBancSimule;
+class TNouvelCaract;
+class TNouvelCaractCharge;
+class TFormTrierPoints;
 
 struct Fenetres {
     TZYV2* ZYV2 = nullptr;
@@ -19,11 +22,11 @@ struct Fenetres {
     // study buttons prepare the study and show nothing.
     QWidget* FormCharge = nullptr;
     QWidget* FormCaracteristique = nullptr;
-    QWidget* NouvelCaract = nullptr;
+    TNouvelCaract* NouvelCaract = nullptr;
     TAboutBox* AboutBox = nullptr;
-    QWidget* FormTrierPoints = nullptr;
+    TFormTrierPoints* FormTrierPoints = nullptr;
     QWidget* FormModelisation = nullptr;
-    QWidget* NouvelCaractCharge = nullptr;
+    TNouvelCaractCharge* NouvelCaractCharge = nullptr;
     TConfigCom* ConfigCom = nullptr;
     TFormConnection* FormConnection = nullptr;
     TFormVisualisationPDF* FormVisualisationPDF = nullptr;

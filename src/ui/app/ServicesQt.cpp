@@ -1,9 +1,15 @@
 #include "ui/app/ServicesQt.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QImage>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace zyv {
@@ -65,6 +71,17 @@ Reponse ServicesQt::Confirmation(const std::string& texte) {
     return Reponse::Annuler;
 }
 
+bool ServicesQt::Question(const std::string& texte) {
+    QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"), Q(texte),
+                      QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton* non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    boite.setDefaultButton(oui);
+    boite.setEscapeButton(non);
+    boite.exec();
+    return boite.clickedButton() == oui;
+}
+
 bool ServicesQt::Ouvrir(DialogueFichier& d) {
     return LanceDialogue(d, QFileDialog::AcceptOpen);
 }
@@ -75,6 +92,27 @@ bool ServicesQt::Enregistrer(DialogueFichier& d) {
 
 void ServicesQt::CopieTexte(const std::string& texte) {
     QApplication::clipboard()->setText(Q(texte), QClipboard::Clipboard);
+}
+
+void ServicesQt::CopieImage(const QByteArray& svg, const QImage& png) {
+    auto* donnees = new QMimeData;
+    donnees->setData(QStringLiteral("image/svg+xml"), svg);
+    donnees->setImageData(png);
+    QApplication::clipboard()->setMimeData(donnees, QClipboard::Clipboard);
+}
+
+bool ServicesQt::DialogueImpression(QPrinter& imprimante, QWidget* parent) {
+    QPrintDialog dlg(&imprimante, parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+void ServicesQt::ConfigurationImprimante(QPrinter& imprimante, QWidget* parent) {
+    QPageSetupDialog dlg(&imprimante, parent);
+    dlg.exec();
+}
+
+void ServicesQt::Bip() {
+    QApplication::beep();
 }
 
 } // namespace zyv

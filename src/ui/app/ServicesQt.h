@@ -1,4 +1,4 @@
-// The desktop's message boxes, file dialogs and clipboard.
+// The desktop's message boxes, file dialogs, clipboard and printer dialogs.
 #pragma once
 
 #include "ui/app/Services.h"
@@ -12,7 +12,12 @@ public:
     Reponse Confirmation(const std::string& texte) override;
     bool Ouvrir(DialogueFichier& d) override;
     bool Enregistrer(DialogueFichier& d) override;
+    bool Question(const std::string& texte) override;
     void CopieTexte(const std::string& texte) override;
+    void CopieImage(const QByteArray& svg, const QImage& png) override;
+    bool DialogueImpression(QPrinter& imprimante, QWidget* parent) override;
+    void ConfigurationImprimante(QPrinter& imprimante, QWidget* parent) override;
+    void Bip() override;
 };
 
 } // namespace zyv

@@ -3,6 +3,10 @@
 
 #include "ui/app/Services.h"
 
+#include <QByteArray>
+#include <QImage>
+#include <QPrinter>
+
 #include <deque>
 #include <optional>
 #include <string>
@@ -19,6 +23,14 @@ public:
     int DialoguesOuverture = 0;
     int DialoguesEnregistrement = 0;
     std::string PressePapiers;
+    std::deque<bool> ReponsesQuestion; // answers to Question, Non when exhausted
+    std::vector<std::string> Questions;
+    QByteArray ImageSvg;
+    QImage ImagePng;
+    // Where the print dialog sends the page; empty cancels it.
+    QString FichierPdf;
+    int ConfigurationsImprimante = 0;
+    int Bips = 0;
 
     void Avertissement(const std::string& t) override { Avertissements.push_back(t); }
     void Erreur(const std::string& t) override { Erreurs.push_back(t); }
@@ -30,7 +42,25 @@ public:
     }
     bool Ouvrir(DialogueFichier& d) override { return Choisit(d, DialoguesOuverture); }
     bool Enregistrer(DialogueFichier& d) override { return Choisit(d, DialoguesEnregistrement); }
+    bool Question(const std::string& t) override {
+        Questions.push_back(t);
+        const bool r = !ReponsesQuestion.empty() && ReponsesQuestion.front();
+        if (!ReponsesQuestion.empty()) ReponsesQuestion.pop_front();
+        return r;
+    }
     void CopieTexte(const std::string& t) override { PressePapiers = t; }
+    void CopieImage(const QByteArray& svg, const QImage& png) override {
+        ImageSvg = svg;
+        ImagePng = png;
+    }
+    bool DialogueImpression(QPrinter& p, QWidget*) override {
+        if (FichierPdf.isEmpty()) return false;
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(FichierPdf);
+        return true;
+    }
+    void ConfigurationImprimante(QPrinter&, QWidget*) override { ++ConfigurationsImprimante; }
+    void Bip() override { ++Bips; }
 
 private:
     bool Choisit(DialogueFichier& d, int& compte) {
