@@ -6,7 +6,9 @@
 #include "core/link/ConfigCom.h"
 #include "core/link/Horloge.h"
 #include "core/link/PortCom.h"
+#include "core/plot/TableZoom.h"
 #include "core/sim/Banc.h"
+#include "core/studies/ProfilCharge.h"
 
 #include <QDir>
 #include <QString>
@@ -42,6 +44,7 @@ public:
     ~Seance() { module_.FermeComZYV(); }
 
     Banc& Bench() { return banc_; }
+    TGenerateurAleatoire& Alea() { return alea_; }
 
     void Regle(double volts, int charge) {
         banc_.SetTensionAlimentation(volts);
@@ -81,6 +84,7 @@ private:
     HorlogeManuelle horloge_;
     TPortCom port_;
     ModuleZYV module_;
+    TGenerateurAleatoire alea_; // a session's own: the demo never draws a random profile
 };
 
 void Commence(Etude& e, TypeEtudeValeur type, const char* titreUtf8) {
@@ -107,43 +111,6 @@ std::string Volts(double u) {
     return FormatEntier(static_cast<std::int32_t>(u), 0) + " V";
 }
 
-// Trapezoid of 20 s periods between two levels (rise 5 s, top 5 s, fall 5 s, bottom 5 s).
-void ProfilTrapeze(TEssai& essai, int haut, int bas) {
-    essai.TypeCharge = 5;
-    essai.ChargeMax = haut;
-    essai.ChargeMin = bas;
-    for (int n = 0; n <= 120; ++n) {
-        const int k = n % 40;
-        int v = bas;
-        if (k <= 10)
-            v = bas + (haut - bas) * k / 10;
-        else if (k <= 20)
-            v = haut;
-        else if (k <= 30)
-            v = haut - (k - 20) * (haut - bas) / 10;
-        essai.Consignes[n] = v;
-    }
-}
-
-// Square wave of 20 s periods, the high level for the first half.
-void ProfilCyclique50(TEssai& essai, int haut, int bas) {
-    essai.TypeCharge = 2;
-    essai.ChargeMax = haut;
-    essai.ChargeMin = bas;
-    essai.Consignes[0] = haut;
-    for (int n = 1; n <= 120; ++n) {
-        const int k = n % 40;
-        essai.Consignes[n] = (k >= 1 && k <= 20) ? haut : bas;
-    }
-}
-
-// The plot views' zoom divisors by track bar position: an axis shows
-// PleineEchelle * 20 / divisor.
-constexpr std::int32_t DiviseursZoom[51] = {
-    10,  11,  12,  13,  14,  15,  16,  18,  20,  22,  24,  26,  28,  30,  34,  38,  42,
-    46,  50,  55,  60,  68,  75,  82,  90,  100, 110, 120, 130, 140, 150, 160, 180, 200,
-    220, 240, 260, 280, 300, 340, 380, 420, 460, 500, 550, 600, 680, 750, 820, 900, 1000};
-
 // The closest zoom whose extent still holds every point of quantity q, with a small margin.
 std::int32_t ZoomAjuste(const Etude& e, int q) {
     std::int64_t maximum = 0;
@@ -155,9 +122,9 @@ std::int32_t ZoomAjuste(const Etude& e, int q) {
         }
     }
     const std::int64_t voulu = maximum + maximum / 50;
-    const std::int64_t pleineEchelle = e.Travail.Grandeurs[q].PleineEchelle;
-    for (std::int32_t z = 50; z > 0; --z)
-        if (pleineEchelle * 20 / DiviseursZoom[z] >= voulu) return z;
+    const std::int32_t pleineEchelle = e.Travail.Grandeurs[q].PleineEchelle;
+    for (int z = ZoomMax; z > 0; --z)
+        if (EtendueZoom(pleineEchelle, z) >= voulu) return z;
     return 0;
 }
 
@@ -224,7 +191,7 @@ bool EnregistreChargeMoteur(Etude& e, std::uint32_t graine) {
     for (int t = 0; t < 2; ++t) {
         if (t > 0) NouvelEssai(e);
         Commente(e, "Um = " + Volts(tensions[t]));
-        ProfilTrapeze(e.Courant(), 120, 20);
+        SetCharge(e.Courant(), ChargeTrapezoidale, 120, 20, s.Alea());
         s.Regle(tensions[t], 0);
         if (!s.CycleDeCharge()) return false;
     }
@@ -240,7 +207,7 @@ bool EnregistreChargeGeneratrice(Etude& e, std::uint32_t graine) {
     Seance s(e, graine);
     s.Regle(24, 0);
     Commente(e, "Um = 24 V");
-    ProfilCyclique50(e.Courant(), 100, 10);
+    SetCharge(e.Courant(), ChargeCyclique50, 100, 10, s.Alea());
     if (!s.CycleDeCharge()) return false;
     Termine(e);
     return true;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/plot/SurfaceEnregistreuse.h"
+#include "core/plot/TableZoom.h"
 #include "core/plot/UniteGraphe.h"
 
 namespace zyv {
@@ -64,6 +65,13 @@ TEST(Graduation, StepsOriginsAndLabelSteps) {
         EXPECT_EQ(a.DecLibelle, c.dec);
         EXPECT_EQ(a.ExpLibelle, c.exp);
     }
+}
+
+// Time axis of a load study at the default zoom: 60,83 s; out-of-range positions saturate.
+TEST(Zoom, ExtentsByPosition) {
+    EXPECT_EQ(EtendueZoom(7300, 10), 6083);
+    EXPECT_EQ(EtendueZoom(7300, -1), 2 * 7300);
+    EXPECT_EQ(EtendueZoom(7300, 51), 7300 / 50);
 }
 
 TEST(Textes, GraduationsValuesAndPrefixes) {

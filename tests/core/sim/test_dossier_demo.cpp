@@ -3,6 +3,7 @@
 
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
+#include "core/plot/TableZoom.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,10 +112,6 @@ TEST_F(DossierDemo, CyclesDeChargeComplets) {
 
 // Every study opens with axes that hold all its points without being needlessly wide.
 TEST_F(DossierDemo, ZoomsCadrentLesPoints) {
-    const std::int32_t diviseurs[51] = {
-        10,  11,  12,  13,  14,  15,  16,  18,  20,  22,  24,  26,  28,  30,  34,  38,  42,
-        46,  50,  55,  60,  68,  75,  82,  90,  100, 110, 120, 130, 140, 150, 160, 180, 200,
-        220, 240, 260, 280, 300, 340, 380, 420, 460, 500, 550, 600, 680, 750, 820, 900, 1000};
     for (const FichierDemo& f : FichiersDemo()) {
         SCOPED_TRACE(f.Nom);
         ASSERT_TRUE(f.Enregistre(*e, f.Graine));
@@ -123,7 +120,7 @@ TEST_F(DossierDemo, ZoomsCadrentLesPoints) {
             for (auto [q, zoom] : {std::pair{c.GrandeurX, c.ZoomX}, {c.GrandeurY, c.ZoomY}}) {
                 ASSERT_TRUE(zoom >= 0 && zoom <= 50);
                 const std::int32_t etendue =
-                    e->Travail.Grandeurs[q].PleineEchelle * 20 / diviseurs[zoom];
+                    EtendueZoom(e->Travail.Grandeurs[q].PleineEchelle, zoom);
                 std::int32_t maximum = 0;
                 for (int t = 1; t <= e->Travail.NbEssais; ++t)
                     for (int i = 0; i <= Dernier(t); ++i) maximum = std::max(maximum, V(t, q, i));
