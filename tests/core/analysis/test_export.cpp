@@ -1,4 +1,5 @@
 #include "core/analysis/ExportTexte.h"
+#include "core/analysis/TexteModeles.h"
 #include "core/data/Cp1252.h"
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
@@ -27,6 +28,16 @@ void Ajoute(Etude& e, const TMesure& m) {
 struct SansMessages : Messages {
     void Avertissement(const std::string&) override {}
 };
+
+// Exit code, standard output and trimmed standard error of zyv-export.
+std::tuple<int, std::string, std::string> Lance(const QStringList& arguments) {
+    QProcess p;
+    p.start(QStringLiteral(ZYV_EXPORT_CHEMIN), arguments);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    const int code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return {code, p.readAllStandardOutput().toStdString(),
+            p.readAllStandardError().trimmed().toStdString()};
+}
 
 } // namespace
 
@@ -64,14 +75,6 @@ TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
 }
 
 TEST(ZyvExport, PrintsTheValuesOfASavedStudyOrTheReadError) {
-    const auto lance = [](const QStringList& arguments) {
-        QProcess p;
-        p.start(QStringLiteral(ZYV_EXPORT_CHEMIN), arguments);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        const int code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        return std::tuple{code, p.readAllStandardOutput().toStdString(),
-                          p.readAllStandardError().trimmed().toStdString()};
-    };
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath("étude 1.ZYV");
     auto e = std::make_unique<Etude>();
@@ -89,12 +92,53 @@ TEST(ZyvExport, PrintsTheValuesOfASavedStudyOrTheReadError) {
 
     const std::string attendu = TexteValeurs(*e, -1);
     EXPECT_EQ(attendu.substr(0, 15), "Essai 1\tété\r\n");
-    EXPECT_EQ(lance({chemin}), std::tuple(0, attendu, std::string()));
+    EXPECT_EQ(Lance({chemin}), std::tuple(0, attendu, std::string()));
 
     QFile f(chemin);
     ASSERT_TRUE(f.resize(2244 + 616 + 100));
-    EXPECT_EQ(lance({chemin}), std::tuple(1, std::string(), std::string(MessageErreurLecture)))
+    EXPECT_EQ(Lance({chemin}), std::tuple(1, std::string(), std::string(MessageErreurLecture)))
         << "no partial table";
-    EXPECT_EQ(std::get<0>(lance({dossier.filePath("absent.ZYV")})), 1);
-    EXPECT_EQ(std::get<0>(lance({})), 2);
+    EXPECT_EQ(std::get<0>(Lance({dossier.filePath("absent.ZYV")})), 1);
+    EXPECT_EQ(std::get<0>(Lance({})), 2);
+}
+
+TEST(ZyvExport, ModelEquationsOfASavedStudy) {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("modèles.ZYV");
+    auto e = std::make_unique<Etude>();
+    NouveauTravail(*e);
+    for (int n = 0; n < 5; ++n) Ajoute(*e, {0, 100 * n, 300 * n + 7});
+    NouvelEssai(*e);
+    NouvelEssai(*e);
+    for (int n = 0; n < 60; ++n) Ajoute(*e, {0, 50 * n, 2365 + 3 * n - n * n / 7 + n % 5 * 13});
+    SansMessages m;
+    ASSERT_TRUE(EcrireTravail(*e, chemin.toStdString(), m));
+    const auto sortie = [&](const QStringList& options) {
+        return Lance(QStringList(options) << chemin);
+    };
+    EXPECT_EQ(sortie({"--modele", "4", "--x", "N°", "--y", "C"}),
+              std::tuple(0, TexteEquations(Modelisation(e->Travail, 4, GNumero, GCouple), 3), ""));
+    EXPECT_EQ(sortie({"--y", "2", "--modele", "2", "--x", "1"}),
+              std::tuple(0,
+                         "Essai 1 :  C =   0,300000 x N + 0,7\r\n"
+                         "Essai 2 :  C = 0 x N +0\r\n"
+                         "Essai 3 :  C =  -0,010683 x N + 247,0\r\n",
+                         ""));
+    // Unknown kind, a symbol two quantities share (Rd), an unknown one, a missing or an extra
+    // option: one usage line.
+    for (const QStringList& fautif : {QStringList{"--modele", "3", "--x", "N", "--y", "C"},
+                                      {"--modele", "1", "--x", "Rd", "--y", "C"},
+                                      {"--modele", "1", "--x", "N", "--y", "Zz"},
+                                      {"--modele", "1", "--x", "N"},
+                                      {"--modele", "1", "--x", "N", "--y", "C", "--z"}}) {
+        const auto [code, texte, erreur] = sortie(fautif);
+        EXPECT_EQ(code, 2) << fautif.join(' ').toStdString();
+        EXPECT_EQ(texte, "");
+        EXPECT_TRUE(erreur.find("usage: zyv-export") != std::string::npos &&
+                    erreur.find('\n') == std::string::npos)
+            << erreur;
+    }
+    EXPECT_EQ(std::get<0>(
+                  Lance({"--modele", "1", "--x", "N", "--y", "C", dossier.filePath("absent.ZYV")})),
+              1);
 }
