@@ -8,6 +8,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgRenderer>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -194,6 +195,20 @@ private slots:
             for (QWidget* w : d->findChildren<QWidget*>())
                 if (qobject_cast<QAbstractButton*>(w) || qobject_cast<RadioGroup*>(w))
                     QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+    }
+
+    // The windows name their pictures; a missing or unreadable one would leave a blank button.
+    void icones() {
+        for (const char* nom :
+             {"enregistrer", "nouveau", "imprimer", "caract-nouvelle", "caract-modifier",
+              "caract-supprimer", "essai-nouveau", "essai-supprimer", "modelisation",
+              "copier-image", "copier-valeurs", "trier", "interpolation", "connexion",
+              "point-supprimer", "points-supprimer", "affichage", "titre", "fond"}) {
+            QSvgRenderer r(QStringLiteral(":/icones/%1.svg").arg(QLatin1String(nom)));
+            QVERIFY2(r.isValid(), nom);
+            const QSize attendue = qstrcmp(nom, "fond") == 0 ? QSize(1024, 640) : QSize(24, 24);
+            QCOMPARE(r.viewBox().size(), attendue);
+        }
     }
 };
 
