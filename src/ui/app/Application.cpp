@@ -15,6 +15,10 @@
 #include "ui/link/TConfigCom.h"
 #include "ui/link/TFormConnection.h"
 #include "ui/link/TransportSerie.h"
+#include "ui/studies/TFormCaracteristique.h"
+#include "ui/studies/TFormTrierPoints.h"
+#include "ui/studies/TNouvelCaract.h"
+#include "ui/studies/TNouvelCaractCharge.h"
 
 #include <QApplication>
 #include <memory>
@@ -43,10 +47,17 @@ int LanceApplication(int argc, char** argv) {
 
     // Created once, in this order, and kept for the whole run.
     TZYV2 zyv2(*etude, module, services, fenetres);
-    // 2 TFormCharge, 3 TFormCaracteristique, 4 TNouvelCaract: the study windows come here.
+    // 2 TFormCharge comes here.
+    TFormCaracteristique formCaracteristique(*etude, module, services, fenetres);
+    TNouvelCaract nouvelCaract(*etude);
+    fenetres.NouvelCaract = &nouvelCaract;
     TAboutBox aboutBox;
     fenetres.AboutBox = &aboutBox;
-    // 6 TFormTrierPoints, 7 TFormModelisation, 8 TNouvelCaractCharge: their dialogs come here.
+    TFormTrierPoints formTrierPoints(*etude);
+    fenetres.FormTrierPoints = &formTrierPoints;
+    // 7 TFormModelisation comes here.
+    TNouvelCaractCharge nouvelCaractCharge(*etude);
+    fenetres.NouvelCaractCharge = &nouvelCaractCharge;
     TConfigCom configCom(*etude, services, ports);
     fenetres.ConfigCom = &configCom;
     TFormConnection formConnection(*etude, module, fenetres, &zyv2);

@@ -97,7 +97,7 @@ void TZYV2::FormShow() {
     if (!isVisible()) return;
     if (premierAffichage_) {
         premierAffichage_ = false;
-        fenetres_.FormConnection->Montre([this] {
+        fenetres_.FormConnection->Montre(this, [this] {
             setbuttonConnecter();
             Timer1.start();
         });
@@ -114,7 +114,7 @@ void TZYV2::setbuttonConnecter() {
 }
 
 void TZYV2::ButtonConnecterClick() {
-    fenetres_.FormConnection->Montre([this] {
+    fenetres_.FormConnection->Montre(this, [this] {
         setbuttonConnecter();
         Timer1.start();
     });

@@ -44,6 +44,11 @@ void TFormConnection::Montre(std::function<void()> ensuite) {
     show();
 }
 
+void TFormConnection::Montre(QWidget* appelant, std::function<void()> ensuite) {
+    if (parentWidget() != appelant) setParent(appelant, windowFlags());
+    Montre(std::move(ensuite));
+}
+
 void TFormConnection::showEvent(QShowEvent* ev) {
     QDialog::showEvent(ev);
     if (!ev->spontaneous()) FormShow();

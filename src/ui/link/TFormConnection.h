@@ -30,6 +30,8 @@ public:
 
     // Shows the dialog modally without blocking the caller; ensuite runs once it has closed.
     void Montre(std::function<void()> ensuite);
+    // The same over the window that asks for it (a study window), modal to that window.
+    void Montre(QWidget* appelant, std::function<void()> ensuite);
 
     QTimer Timer1;
     int Etat = 0;     // 0 try to connect, 1 the attempt failed

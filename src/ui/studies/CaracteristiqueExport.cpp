@@ -1,0 +1,90 @@
+// The characteristic study window's exports: values as text, the shown characteristics as one
+// picture, and the printed page with title, legend and plots.
+#include "core/analysis/ExportTexte.h"
+#include "core/data/Cp1252.h"
+#include "core/plot/UniteGraphe.h"
+#include "ui/app/Services.h"
+#include "ui/plot/ImageCopiee.h"
+#include "ui/plot/SurfacePeintre.h"
+#include "ui/plot/TCaractMachine.h"
+#include "ui/studies/TFormCaracteristique.h"
+
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace zyv {
+
+namespace {
+
+// Sets a graph for an export: white scheme, Arial, on the given surface and rectangle.
+void PrepareGraphe(TGraphe& g, Surface& s, const TRectDim& r, int taillePolice) {
+    g.Surface = &s;
+    g.Cadre = r.Cadre();
+    g.Couleurs = TableCouleurs[0];
+    g.Police = "arial";
+    g.TaillePolice = taillePolice;
+}
+
+} // namespace
+
+void TFormCaracteristique::Copiervaleurs(int essai) {
+    services_.CopieTexte(TexteValeurs(etude_, essai));
+}
+
+void TFormCaracteristique::Copierlescaractristiques1Click() {
+    const int dpi = logicalDpiX();
+    CopieImage(services_, dpi, [this, dpi](Surface& s) {
+        const TailleImage t = TailleImagePressePapiers(dpi);
+        const auto places = calculposition({0, 0, t.Largeur, t.Hauteur});
+        std::size_t k = 0;
+        for (int n = 1; n <= NbCaractMax; ++n) {
+            if (!Affichee(n)) continue;
+            const TRectDim& r = places[k++];
+            s.Decoupe(r.Cadre());
+            TCaractMachine& cadre = *CaractMachine[static_cast<std::size_t>(n - 1)];
+            PrepareGraphe(cadre.GrapheImage, s, r, 0);
+            cadre.Copiercaract();
+        }
+    });
+}
+
+void TFormCaracteristique::Configurationimprimante1Click() {
+    services_.ConfigurationImprimante(Imprimante(), this);
+}
+
+void TFormCaracteristique::Imprimer1Click() {
+    QPrinter& imprimante = Imprimante();
+    if (!services_.DialogueImpression(imprimante, this)) return;
+    SurfacePage page(imprimante);
+    const int pw = imprimante.width(), ph = imprimante.height();
+    const int w = pw * 28 / 30;
+    const int l = w / 28;
+    const int h = std::min(ph, w);
+
+    const std::string titre = Cp1252VersUtf8(etude_.Travail.Titre.Texte());
+    page.ChoisitPolice({"arial", 12, 0});
+    page.Texte((w - page.LargeurTexte(titre)) / 2, page.HauteurTexte(titre), titre);
+
+    const TCouleurs& blanc = TableCouleurs[0];
+    for (int t = 1; t <= etude_.Travail.NbEssais && t <= NbEssaisMax; ++t) {
+        page.ChoisitPolice({"arial", 9, blanc[static_cast<std::size_t>(IndiceAxes + t)]});
+        const int x = ((t - 1) * w) / 5 + l;
+        page.Texte(x, (h * 37 / 20) / 2, "Essai " + std::to_string(t));
+        page.Texte(x, h * 19 / 20, Cp1252VersUtf8(etude_.Travail.Essai(t).Commentaire.Texte()));
+    }
+
+    const auto places = calculposition({l, h / 20, w, h * 17 / 20});
+    std::size_t k = 0;
+    for (int n = 1; n <= NbCaractMax; ++n) {
+        if (!Affichee(n)) continue;
+        const TRectDim& r = places[k++];
+        page.Decoupe(r.Cadre());
+        TCaractMachine& cadre = *CaractMachine[static_cast<std::size_t>(n - 1)];
+        PrepareGraphe(cadre.GraphePage, page, r, 8);
+        cadre.Imprimercaract();
+    }
+    page.Vide();
+}
+
+} // namespace zyv
