@@ -64,12 +64,11 @@ struct SceneS {
     }
 };
 
-QGuiApplication& Application() {
+void Application() {
     static int argc = 1;
     static char nom[] = "zyv-bench";
     static char* argv[] = {nom, nullptr};
-    static QGuiApplication app(argc, argv);
-    return app;
+    if (!QCoreApplication::instance()) static QGuiApplication app(argc, argv);
 }
 
 void BM_SceneS_Groupee(benchmark::State& state) {

@@ -1,0 +1,332 @@
+#include "ui/plot/CadreTrace.h"
+
+#include "core/data/Cp1252.h"
+#include "core/data/Operations.h"
+#include "ui/app/Services.h"
+#include "ui/plot/HoteTrace.h"
+#include "ui/plot/ImageCopiee.h"
+#include "ui/plot/ZoneTrace.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTimer>
+
+#include <algorithm>
+#include <limits>
+
+namespace zyv {
+
+const std::array<int, 51> TableZoom = {
+    10,  11,  12,  13,  14,  15,  16,  18,  20,  22,  24,  26,  28,  30,  34,  38,  42,
+    46,  50,  55,  60,  68,  75,  82,  90,  100, 110, 120, 130, 140, 150, 160, 180, 200,
+    220, 240, 260, 280, 300, 340, 380, 420, 460, 500, 550, 600, 680, 750, 820, 900, 1000};
+
+namespace {
+
+constexpr int ZoomMax = 50;
+
+// Signs of X Min, X Max, Y Min, Y Max for each Quadrants value.
+constexpr int Quadrants[9][4] = {
+    {-1, 1, -1, 1}, {0, 1, 0, 1},   {0, 1, -1, 1}, {0, 1, -1, 0}, {-1, 1, -1, 0},
+    {-1, 0, -1, 0}, {-1, 0, -1, 1}, {-1, 0, 0, 1}, {-1, 1, 0, 1},
+};
+
+QString Texte(const auto& chaine) {
+    return QString::fromStdString(Cp1252VersUtf8(chaine.Texte()));
+}
+
+// Full scale x 20 div the zoom divisor; a full scale read from a damaged file must not
+// overflow, nor its opposite.
+std::int32_t Etendue(std::int32_t pleineEchelle, int zoom) {
+    const std::int64_t e = std::int64_t{pleineEchelle} * 20 / TableZoom[zoom];
+    constexpr std::int64_t borne = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::clamp(e, -borne, borne));
+}
+
+bool GrandeurValide(int q) {
+    return q >= 0 && q < NbGrandeurs;
+}
+
+// A trial's last index as far as the value columns go.
+int Dernier(const TEssai& e) {
+    return std::min(e.DernierPoint, NbPointsMax - 1);
+}
+
+// The cursor lets go of a surface that has been replaced.
+void Detache(TGraphe& g) {
+    g.CurseurGraphe.Surface = nullptr;
+    g.CurseurGraphe.Dessine = false;
+}
+
+} // namespace
+
+CadreTrace::CadreTrace(Etude& e, Services& services, HoteTrace& hote, QWidget* parent)
+    : QFrame(parent), etude_(e), services_(services), hote_(hote) {}
+
+CadreTrace::~CadreTrace() = default;
+
+void CadreTrace::Attache(const Controles& c) {
+    c_ = c;
+    connect(c_.ZoomX, &QSlider::valueChanged, this, &CadreTrace::ZoomXChange);
+    connect(c_.ZoomY, &QSlider::valueChanged, this, &CadreTrace::ZoomYChange);
+    connect(c_.PaintBox1, &ZoneTrace::Appui, this, &CadreTrace::Pointe);
+    connect(c_.PaintBox1, &ZoneTrace::Glisse, this, &CadreTrace::Pointe);
+    connect(c_.PaintBox1, &ZoneTrace::Redimensionnee, this, &CadreTrace::PrevoitRetrace);
+    connect(c_.PaintBox1, &ZoneTrace::MenuDemande, this, [this](const QPoint& ou) {
+        PopupMenu1Popup();
+        c_.PopupMenu1->popup(ou);
+    });
+}
+
+const TCaract* CadreTrace::Caract() const {
+    if (NumCaract < 0 || NumCaract > NbCaractMax) return nullptr;
+    const TCaract& k = etude_.Travail.Caract[static_cast<std::size_t>(NumCaract)];
+    if (!GrandeurValide(k.GrandeurX) || !GrandeurValide(k.GrandeurY)) return nullptr;
+    return &k;
+}
+
+const TEssai* CadreTrace::EssaiCourant() const {
+    const int t = etude_.EssaiCourant;
+    if (t < 1 || t > NbEssaisMax || t > etude_.Travail.NbEssais) return nullptr;
+    return &etude_.Travail.Essai(t);
+}
+
+QString CadreTrace::TexteCaract() const {
+    const TCaract* k = Caract();
+    if (k == nullptr) return {};
+    return Texte(Grandeur(k->GrandeurY).Symbole) + "(" + Texte(Grandeur(k->GrandeurX).Symbole) +
+           ")";
+}
+
+void CadreTrace::cfgaxe(TGraphe& g) {
+    const TCaract* k = Caract();
+    if (k == nullptr) return;
+    const int zx = std::clamp(k->ZoomX, 0, ZoomMax), zy = std::clamp(k->ZoomY, 0, ZoomMax);
+    {
+        const QSignalBlocker bx(c_.ZoomX), by(c_.ZoomY);
+        c_.ZoomX->setValue(zx);
+        c_.ZoomY->setValue(ZoomMax - zy);
+    }
+    const auto configure = [](TaxeC& c, const TGrandeur& q) {
+        c.Nom = Cp1252VersUtf8(q.Symbole.Texte());
+        c.Unite = Cp1252VersUtf8(q.Unite.Texte());
+        c.Exposant = q.Exposant;
+        c.Decimales = q.Decimales;
+    };
+    const TGrandeur& gx = Grandeur(k->GrandeurX);
+    const TGrandeur& gy = Grandeur(k->GrandeurY);
+    configure(g.ConfX, gx);
+    configure(g.ConfY, gy);
+    if (k->Quadrants < 0 || k->Quadrants > 8) return;
+    const int* s = Quadrants[k->Quadrants];
+    const std::int32_t ex = Etendue(gx.PleineEchelle, zx), ey = Etendue(gy.PleineEchelle, zy);
+    g.ConfX.Min = s[0] * ex;
+    g.ConfX.Max = s[1] * ex;
+    g.ConfY.Min = s[2] * ey;
+    g.ConfY.Max = s[3] * ey;
+}
+
+void CadreTrace::setCb(int t) {
+    Courbe.Dernier = -1;
+    Courbe.Debut = 0;
+    Courbe.Fin = -1;
+    Courbe.Marqueur = t;
+    const int interpolation = etude_.Travail.Interpolation;
+    Courbe.Interpolation =
+        etude_.ModeAcquisition != 0 || interpolation < -1 || interpolation > 5 ? -1 : interpolation;
+    Courbe.Style = {t, 0, 0, 3};
+    const TCaract* k = Caract();
+    if (k == nullptr || t < 1 || t > NbEssaisMax) return;
+    const TEssai& essai = etude_.Travail.Essai(t);
+    const int n = Dernier(essai);
+    if (n < 0) return;
+    Courbe.Dernier = Courbe.Fin = n;
+    const auto& vx = essai.Valeurs[static_cast<std::size_t>(k->GrandeurX)];
+    const auto& vy = essai.Valeurs[static_cast<std::size_t>(k->GrandeurY)];
+    std::copy_n(vx.begin() + 1, n + 1, Courbe.X.begin());
+    std::copy_n(vy.begin() + 1, n + 1, Courbe.Y.begin());
+}
+
+void CadreTrace::Dessine(TGraphe& g) {
+    cfgaxe(g);
+    CalculGraphe(g);
+    TraceAxes(g);
+    if (!g.Valide) return;
+    for (int t = 1; t <= NbEssaisMax; ++t) {
+        setCb(t);
+        if (Courbe.Dernier >= 0) TraceCourbeGraphe(g, Courbe);
+    }
+}
+
+void CadreTrace::tracecaract() {
+    tracegraphe();
+}
+
+void CadreTrace::tracegraphe() {
+    const TCaract* k = Caract();
+    c_.TextVariableY->setText(k ? Texte(Grandeur(k->GrandeurY).Nom) : QString());
+    c_.TextVariableX->setText(k ? Texte(Grandeur(k->GrandeurX).Nom) : QString());
+    AfficheLibelle(TexteCaract());
+
+    bool remplacee = false;
+    Surface& s = c_.PaintBox1->Ecran(&remplacee);
+    if (remplacee) Detache(GrapheEcran);
+    GrapheEcran.Surface = &s;
+    GrapheEcran.Cadre = c_.PaintBox1->Rectangle();
+    GrapheEcran.Couleurs = SchemaCouleurs(etude_.Config.Fond);
+    GrapheEcran.Police = "arial";
+    GrapheEcran.TaillePolice = 0;
+    c_.PaintBox1->ChoisitFond(GrapheEcran.Couleurs[0]);
+    if (k != nullptr) {
+        cfgaxe(GrapheEcran);
+        CalculGraphe(GrapheEcran);
+    } else {
+        GrapheEcran.Valide = false;
+    }
+    if (GrapheEcran.Valide) {
+        TraceAxes(GrapheEcran);
+    } else {
+        // Nothing to lay out: a plain background rather than the previous picture.
+        CurseurCache(GrapheEcran);
+        const Couleur fond = GrapheEcran.Couleurs[0];
+        s.ChoisitStylo({fond, StyleTrait::Plein, 1, ModeTrait::Copie});
+        s.ChoisitRemplissage({fond, StyleRemplissage::Plein});
+        s.Rectangle(GrapheEcran.Cadre);
+    }
+    tracecourbe();
+    aRetracer_ = !isVisible();
+    c_.PaintBox1->Montre();
+}
+
+void CadreTrace::tracecourbe() {
+    if (!isVisible()) return;
+    if (GrapheEcran.Valide) {
+        for (int t = 1; t <= NbEssaisMax; ++t) {
+            setCb(t);
+            if (Courbe.Dernier >= 0) TraceCourbeGraphe(GrapheEcran, Courbe);
+        }
+    }
+    CurseurStyle(GrapheEcran, etude_.ModeAcquisition != 0 ? 0 : 1, etude_.EssaiCourant);
+    c_.TextValeurY->setText(QStringLiteral("----"));
+    c_.TextValeurX->setText(QStringLiteral("----"));
+}
+
+void CadreTrace::tracepoint(int t, int i) {
+    if (!isVisible() || !GrapheEcran.Valide || t < 1 || t > NbEssaisMax) return;
+    if (i < 0 || i > Dernier(etude_.Travail.Essai(t))) return;
+    CurseurCache(GrapheEcran);
+    setCb(t);
+    TracePointCourbe(GrapheEcran, i, Courbe);
+    CurseurRafraichit(GrapheEcran);
+    c_.PaintBox1->Montre();
+}
+
+void CadreTrace::curseur() {
+    if (!isVisible()) return;
+    const TCaract* k = Caract();
+    if (etude_.MesureCourante[0] < 0 || k == nullptr) {
+        CurseurRaz(GrapheEcran);
+        c_.TextValeurY->setText(QStringLiteral("--"));
+        c_.TextValeurX->setText(QStringLiteral("--"));
+    } else {
+        const std::int32_t x = etude_.MesureCourante[static_cast<std::size_t>(k->GrandeurX)];
+        const std::int32_t y = etude_.MesureCourante[static_cast<std::size_t>(k->GrandeurY)];
+        CurseurPlace(GrapheEcran, x, y);
+        c_.TextValeurY->setText(QString::fromStdString(TexteValeur(y, GrapheEcran.ConfY)));
+        c_.TextValeurX->setText(QString::fromStdString(TexteValeur(x, GrapheEcran.ConfX)));
+    }
+    c_.PaintBox1->Montre();
+}
+
+void CadreTrace::Pointe(int x, int y) {
+    // During an acquisition MesureCourante is the live reading that the next point takes:
+    // a picked point in its place would be stored again as a new measurement.
+    if (etude_.ModeAcquisition != 0 || !GrapheEcran.Valide) return;
+    setCb(EssaiCourant() != nullptr ? etude_.EssaiCourant : 0);
+    SelectionnePoint(etude_, PointProche(GrapheEcran, x, y, Courbe));
+    hote_.Curseur();
+}
+
+void CadreTrace::ZoomXChange(int position) {
+    if (Caract() == nullptr) return;
+    etude_.Travail.Caract[static_cast<std::size_t>(NumCaract)].ZoomX = position;
+    tracegraphe();
+    curseur();
+}
+
+void CadreTrace::ZoomYChange(int position) {
+    if (Caract() == nullptr) return;
+    etude_.Travail.Caract[static_cast<std::size_t>(NumCaract)].ZoomY = ZoomMax - position;
+    tracegraphe();
+    curseur();
+}
+
+void CadreTrace::Copiercaract() {
+    if (Caract() != nullptr) Dessine(GrapheImage);
+}
+
+void CadreTrace::Imprimercaract() {
+    if (Caract() != nullptr) Dessine(GraphePage);
+}
+
+void CadreTrace::CopierImage() {
+    const int dpi = c_.PaintBox1->Resolution();
+    const TailleImage taille = TailleImagePressePapiers(dpi);
+    CopieImage(services_, dpi, [&](Surface& s) {
+        GrapheImage.Surface = &s;
+        GrapheImage.Cadre = {0, 0, taille.Largeur, taille.Hauteur};
+        GrapheImage.Couleurs = TableCouleurs[0];
+        GrapheImage.Police = "arial";
+        GrapheImage.TaillePolice = 0;
+        Copiercaract();
+    });
+    GrapheImage.Surface = nullptr;
+    Detache(GrapheImage);
+}
+
+std::string CadreTrace::TexteValeurs() const {
+    const TCaract* k = Caract();
+    if (k == nullptr) return {};
+    const TGrandeur& gx = Grandeur(k->GrandeurX);
+    const TGrandeur& gy = Grandeur(k->GrandeurY);
+    const std::string ux = Cp1252VersUtf8(gx.Unite.Texte());
+    const std::string uy = Cp1252VersUtf8(gy.Unite.Texte());
+    std::string t =
+        Cp1252VersUtf8(gx.Symbole.Texte()) + "\t" + Cp1252VersUtf8(gy.Symbole.Texte()) + "\r\n";
+    t += ux.empty() ? "\t" : "(" + ux + ")\t";
+    t += uy.empty() ? "\r\n" : "(" + uy + ")\r\n";
+    const TEssai* essai = EssaiCourant();
+    if (essai == nullptr) return t;
+    for (int i = 0; i <= Dernier(*essai); ++i) {
+        t += FormatEntier(essai->Valeur(k->GrandeurX, i), gx.Decimales);
+        t += '\t';
+        t += FormatEntier(essai->Valeur(k->GrandeurY, i), gy.Decimales);
+        t += "\r\n";
+    }
+    return t;
+}
+
+void CadreTrace::CopierValeurs() {
+    if (Caract() != nullptr) services_.CopieTexte(TexteValeurs());
+}
+
+void CadreTrace::showEvent(QShowEvent* ev) {
+    QFrame::showEvent(ev);
+    if (aRetracer_) PrevoitRetrace();
+}
+
+void CadreTrace::PrevoitRetrace() {
+    aRetracer_ = true;
+    if (retracePrevu_) return;
+    retracePrevu_ = true;
+    QTimer::singleShot(0, this, [this] {
+        retracePrevu_ = false;
+        if (!aRetracer_ || !isVisible()) return;
+        tracegraphe();
+        hote_.Curseur();
+    });
+}
+
+} // namespace zyv

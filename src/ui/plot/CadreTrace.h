@@ -1,0 +1,108 @@
+// What every plot frame of a study shares: one characteristic of the document drawn for all
+// trials on a paint area whose surface outlives the redraws (the XOR cursor moves on it), the
+// zoom bars, picking a point with the mouse, the pop-up menu, the read-outs at the cursor, and
+// the same drawing on a clipboard picture or a printed page. A frame adds its controls (from
+// its .ui), its label, its pop-up entries and any read-out of its own.
+#pragma once
+
+#include "core/data/Travail.h"
+#include "core/plot/UniteGraphe.h"
+
+#include <QFrame>
+#include <QString>
+
+#include <string>
+
+class QLabel;
+class QMenu;
+class QSlider;
+
+namespace zyv {
+
+class HoteTrace;
+class Services;
+class ZoneTrace;
+
+// Divisors of the full scale for the zoom positions 0..50 (the shown extent is
+// PleineEchelle x 20 div TableZoom[position]).
+extern const std::array<int, 51> TableZoom;
+
+class CadreTrace : public QFrame {
+    Q_OBJECT
+public:
+    CadreTrace(Etude& e, Services& services, HoteTrace& hote, QWidget* parent = nullptr);
+    ~CadreTrace() override;
+
+    int NumCaract = 1; // slot of the document's characteristics shown, 0..4
+    TGraphe GrapheEcran;
+    TGraphe GrapheImage;
+    TGraphe GraphePage;
+    TCourbe Courbe; // the trial handled last
+
+    // The study window's redraw after it has laid out its frames.
+    virtual void tracecaract();
+    // Full redraw of the paint area (names, label, axes, trials); the cursor waits for curseur.
+    virtual void tracegraphe();
+    // Zoom bars and both axis configurations of g from the characteristic.
+    void cfgaxe(TGraphe& g);
+    void setCb(int t);
+    void tracecourbe();
+    // The marker of point i of trial t, drawn without redrawing the rest.
+    void tracepoint(int t, int i);
+    // Cursor and read-outs from MesureCourante.
+    virtual void curseur();
+    // Draw on GrapheImage / GraphePage, whose Surface, Cadre, Couleurs, Police and TaillePolice
+    // the caller has set.
+    void Copiercaract();
+    void Imprimercaract();
+    // The current trial's values of the frame's two quantities, as text on the clipboard.
+    void CopierValeurs();
+    std::string TexteValeurs() const;
+    // The plot as a 190 mm x 140 mm picture on the clipboard.
+    void CopierImage();
+    // Y symbol(X symbol), e.g. "C(N)"; empty without a valid characteristic.
+    QString TexteCaract() const;
+    // The characteristic shown; null when NumCaract or one of its quantities is out of range.
+    const TCaract* Caract() const;
+    // Enabling of the pop-up entries, computed each time the menu opens.
+    virtual void PopupMenu1Popup() = 0;
+
+protected:
+    struct Controles {
+        ZoneTrace* PaintBox1 = nullptr;
+        QSlider* ZoomX = nullptr;
+        QSlider* ZoomY = nullptr;
+        QLabel* TextVariableX = nullptr;
+        QLabel* TextVariableY = nullptr;
+        QLabel* TextValeurX = nullptr;
+        QLabel* TextValeurY = nullptr;
+        QMenu* PopupMenu1 = nullptr;
+    };
+    // Called once by the frame after building its controls.
+    void Attache(const Controles& c);
+    virtual void AfficheLibelle(const QString& libelle) = 0;
+    // Left press or drag at (x, y) of the paint area.
+    virtual void Pointe(int x, int y);
+    void ZoomXChange(int position);
+    void ZoomYChange(int position);
+    void showEvent(QShowEvent* ev) override;
+    // Axes and trials of the characteristic on g, laid out on g's own surface and rectangle.
+    void Dessine(TGraphe& g);
+    const TGrandeur& Grandeur(int q) const { return etude_.Travail.Grandeurs[q]; }
+    // The current trial when it is one of the study's, else null.
+    const TEssai* EssaiCourant() const;
+
+    Etude& etude_;
+    Services& services_;
+    HoteTrace& hote_;
+    Controles c_;
+
+private:
+    // A resize or a showing after a hidden redraw asks for one redraw and the host's cursor,
+    // once the event loop is back, unless the host has redrawn in between.
+    void PrevoitRetrace();
+    bool aRetracer_ = true;
+    bool retracePrevu_ = false;
+};
+
+} // namespace zyv
