@@ -451,7 +451,7 @@ bool TFormCaracteristique::eventFilter(QObject* objet, QEvent* ev) {
         if (isVisible()) TraceTout();
         return false;
     }
-    if (ev->type() != QEvent::KeyPress || !isActiveWindow()) return false;
+    if (ev->type() != QEvent::KeyPress) return false;
     // Keys go to the window before the control that has the focus, but never from a dialog.
     auto* w = qobject_cast<QWidget*>(objet);
     if (w == nullptr || w->window() != this) return false;
