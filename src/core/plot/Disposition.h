@@ -29,8 +29,8 @@ inline std::array<TRectDim, 4> DispositionCaract(const TRectDim& z, int n) {
     case 2:
         return {TRectDim{l, t, w, z.Height}, TRectDim{l + w, t, w, z.Height}, {}, {}};
     case 3:
-        return {TRectDim{l, t, w, h}, TRectDim{l, t + h, w, h}, TRectDim{l + w, t, w, z.Height},
-                {}};
+        return {
+            TRectDim{l, t, w, h}, TRectDim{l, t + h, w, h}, TRectDim{l + w, t, w, z.Height}, {}};
     case 4:
         return {TRectDim{l, t, w, h}, TRectDim{l, t + h, w, h}, TRectDim{l + w, t, w, h},
                 TRectDim{l + w, t + h, w, h}};

@@ -10,8 +10,10 @@ void NommeControles(QWidget* racine) {
     for (QWidget* w : racine->findChildren<QWidget*>()) {
         if (!w->accessibleName().isEmpty()) continue;
         QString nom;
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) nom = b->text();
-        else if (auto* g = qobject_cast<QGroupBox*>(w)) nom = g->title();
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            nom = b->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            nom = g->title();
         if (nom.isEmpty()) nom = w->toolTip();
         nom.remove(QLatin1Char('&'));
         if (!nom.isEmpty()) w->setAccessibleName(nom);

@@ -1,5 +1,7 @@
 #include "ui/plot/CadreTrace.h"
 
+#include "core/plot/TableZoom.h"
+
 #include "core/data/Cp1252.h"
 #include "core/data/Operations.h"
 #include "ui/app/Services.h"
@@ -18,14 +20,7 @@
 
 namespace zyv {
 
-const std::array<int, 51> TableZoom = {
-    10,  11,  12,  13,  14,  15,  16,  18,  20,  22,  24,  26,  28,  30,  34,  38,  42,
-    46,  50,  55,  60,  68,  75,  82,  90,  100, 110, 120, 130, 140, 150, 160, 180, 200,
-    220, 240, 260, 280, 300, 340, 380, 420, 460, 500, 550, 600, 680, 750, 820, 900, 1000};
-
 namespace {
-
-constexpr int ZoomMax = 50;
 
 // Signs of X Min, X Max, Y Min, Y Max for each Quadrants value.
 constexpr int Quadrants[9][4] = {
@@ -35,14 +30,6 @@ constexpr int Quadrants[9][4] = {
 
 QString Texte(const auto& chaine) {
     return QString::fromStdString(Cp1252VersUtf8(chaine.Texte()));
-}
-
-// Full scale x 20 div the zoom divisor; a full scale read from a damaged file must not
-// overflow, nor its opposite.
-std::int32_t Etendue(std::int32_t pleineEchelle, int zoom) {
-    const std::int64_t e = std::int64_t{pleineEchelle} * 20 / TableZoom[zoom];
-    constexpr std::int64_t borne = std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(std::clamp(e, -borne, borne));
 }
 
 bool GrandeurValide(int q) {
@@ -121,7 +108,8 @@ void CadreTrace::cfgaxe(TGraphe& g) {
     configure(g.ConfY, gy);
     if (k->Quadrants < 0 || k->Quadrants > 8) return;
     const int* s = Quadrants[k->Quadrants];
-    const std::int32_t ex = Etendue(gx.PleineEchelle, zx), ey = Etendue(gy.PleineEchelle, zy);
+    const std::int32_t ex = EtendueZoom(gx.PleineEchelle, zx),
+                       ey = EtendueZoom(gy.PleineEchelle, zy);
     g.ConfX.Min = s[0] * ex;
     g.ConfX.Max = s[1] * ex;
     g.ConfY.Min = s[2] * ey;

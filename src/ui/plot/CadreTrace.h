@@ -23,10 +23,6 @@ class HoteTrace;
 class Services;
 class ZoneTrace;
 
-// Divisors of the full scale for the zoom positions 0..50 (the shown extent is
-// PleineEchelle x 20 div TableZoom[position]).
-extern const std::array<int, 51> TableZoom;
-
 class CadreTrace : public QFrame {
     Q_OBJECT
 public:

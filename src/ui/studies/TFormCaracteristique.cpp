@@ -132,7 +132,7 @@ void TFormCaracteristique::PrepareMenus() {
         {u.ButtonInterpolation, u.Interpolation1->menuAction()},
         {u.ButtonConfigMateriel, u.Configurationmatrielle1},
     };
-    const char* images[] = {"enregistrer",    "nouveau",         "imprimer",
+    const char* images[] = {"enregistrer",     "nouveau",         "imprimer",
                             "caract-nouvelle", "caract-modifier", "caract-supprimer",
                             "essai-nouveau",   "essai-supprimer", "modelisation",
                             "copier-image",    "copier-valeurs",  "trier",
@@ -157,8 +157,8 @@ void TFormCaracteristique::PrepareMenus() {
     for (int f = 0; f < 8; ++f) {
         QAction* a = u.Couleurdesgraphes1->actions().at(f);
         a->setIcon(Pastille(f));
-        static const char* const noms[] = {"Blanc", "Bleu clair", "Jaune", "Gris",
-                                           "Marron", "Vert", "Bleu", "Noir"};
+        static const char* const noms[] = {"Blanc",  "Bleu clair", "Jaune", "Gris",
+                                           "Marron", "Vert",       "Bleu",  "Noir"};
         a->setToolTip(QString::fromUtf8(noms[f]));
         a->setIconVisibleInMenu(true);
     }
@@ -205,8 +205,7 @@ void TFormCaracteristique::ConnecteCommandes() {
         connect(boutons[k - 1], &QToolButton::clicked, this,
                 [this, k](bool presse) { ButtonCarClick(k, presse); });
     }
-    QAction* const supEssai[] = {u.SupEssai1, u.SupEssai2, u.SupEssai3, u.SupEssai4,
-                                 u.SupEssai5};
+    QAction* const supEssai[] = {u.SupEssai1, u.SupEssai2, u.SupEssai3, u.SupEssai4, u.SupEssai5};
     for (int k = 1; k <= NbEssaisMax; ++k)
         connect(supEssai[k - 1], &QAction::triggered, this, [this, k] { SupEssai(k); });
     const int interpolations[] = {-1, 1, 2, 3, 4, 5};
@@ -219,11 +218,10 @@ void TFormCaracteristique::ConnecteCommandes() {
 
     connect(u.Fichier1, &QMenu::aboutToShow, this, &TFormCaracteristique::MenuFichierPopup);
     connect(u.Edition1, &QMenu::aboutToShow, this, &TFormCaracteristique::MenuEditionPopup);
-    for (QMenu* m : {u.Modificationcaracteristique1, u.Suppressioncaracteristique1,
-                     u.Modelisation1})
+    for (QMenu* m :
+         {u.Modificationcaracteristique1, u.Suppressioncaracteristique1, u.Modelisation1})
         connect(m, &QMenu::aboutToShow, this, &TFormCaracteristique::SousMenusCaract);
-    connect(u.SuppressionEssai1, &QMenu::aboutToShow, this,
-            &TFormCaracteristique::SousMenuEssais);
+    connect(u.SuppressionEssai1, &QMenu::aboutToShow, this, &TFormCaracteristique::SousMenuEssais);
     connect(u.Interpolation1, &QMenu::aboutToShow, this,
             &TFormCaracteristique::MenuInterpolationPopup);
 
@@ -361,12 +359,10 @@ void TFormCaracteristique::SousMenuEssais() {
 void TFormCaracteristique::MenuInterpolationPopup() {
     const int valeurs[] = {-1, 1, 2, 3, 4, 5};
     const QList<QAction*> items = ui_->Interpolation1->actions();
-    for (int i = 0; i < 6; ++i)
-        items.at(i)->setChecked(etude_.Travail.Interpolation == valeurs[i]);
+    for (int i = 0; i < 6; ++i) items.at(i)->setChecked(etude_.Travail.Interpolation == valeurs[i]);
 }
 
-std::array<TRectDim, NbCaractMax>
-TFormCaracteristique::calculposition(const TRectDim& zone) const {
+std::array<TRectDim, NbCaractMax> TFormCaracteristique::calculposition(const TRectDim& zone) const {
     int n = 0;
     for (int k = 1; k <= NbCaractMax; ++k)
         if (Affichee(k)) ++n;
@@ -424,7 +420,8 @@ void TFormCaracteristique::showEvent(QShowEvent* ev) {
 }
 
 void TFormCaracteristique::FormShow() {
-    for (int k = 1; k <= NbCaractMax; ++k) CaractMachine[static_cast<std::size_t>(k - 1)]->NumCaract = k;
+    for (int k = 1; k <= NbCaractMax; ++k)
+        CaractMachine[static_cast<std::size_t>(k - 1)]->NumCaract = k;
     etude_.MesureCourante[GNumero] = -1;
     const bool moteur = etude_.Travail.TypeEtude != EtudeCaractGeneratrice;
     ui_->PanelValeursMoteur->setVisible(moteur);

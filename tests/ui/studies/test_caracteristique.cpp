@@ -1,7 +1,7 @@
 // The characteristic study window driven as a student would, on a scripted module.
-#include "ui/Coquille.h"
 #include "core/analysis/ExportTexte.h"
 #include "core/data/Operations.h"
+#include "ui/Coquille.h"
 #include "ui/plot/TCaractMachine.h"
 #include "ui/studies/RadioGroup.h"
 #include "ui/studies/TFormCaracteristique.h"
@@ -76,9 +76,9 @@ struct Etude1 : Coquille {
     }
     // Sets the module's next readings and waits until the window shows them.
     void Lit(std::uint16_t n, std::uint16_t c) {
-        Module->Repond(0xFF, std::vector<std::uint8_t>(
-                                 std::begin(EncodeTrame({2400, 1000, n, c, 2000, 800})),
-                                 std::end(EncodeTrame({2400, 1000, n, c, 2000, 800}))));
+        Module->Repond(
+            0xFF, std::vector<std::uint8_t>(std::begin(EncodeTrame({2400, 1000, n, c, 2000, 800})),
+                                            std::end(EncodeTrame({2400, 1000, n, c, 2000, 800}))));
         QTRY_COMPARE(E->MesureCourante[GVitesse], static_cast<int>(n));
         QTRY_COMPARE(E->MesureCourante[GNumero], 0);
     }
@@ -173,7 +173,8 @@ private slots:
 
         // A new trial keeps the sort key; deleting it (Oui) brings trial 1 back.
         c.W<QLineEdit>("EditCommentaire")->setText(QString());
-        QTest::keyClicks(c.W<QLineEdit>("EditCommentaire"), QStringLiteral("charge variable 24 V, essai ok"));
+        QTest::keyClicks(c.W<QLineEdit>("EditCommentaire"),
+                         QStringLiteral("charge variable 24 V, essai ok"));
         QCOMPARE(c.E->Courant().Commentaire.Texte().size(), std::size_t{20});
         c.A("NouvelEssai1")->trigger();
         QCOMPARE(c.E->EssaiCourant, 2);
@@ -181,8 +182,7 @@ private slots:
         QCOMPARE(c.W<QTabBar>("TabControlCourbes")->count(), 2);
         QCOMPARE(c.W<QLineEdit>("EditCommentaire")->text(), QString());
         c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(0);
-        QCOMPARE(c.W<QLineEdit>("EditCommentaire")->text(),
-                 QStringLiteral("charge variable 24 V"));
+        QCOMPARE(c.W<QLineEdit>("EditCommentaire")->text(), QStringLiteral("charge variable 24 V"));
         c.Services.ReponsesQuestion = {false, true};
         c.Fenetre->SupEssai(2);
         QCOMPARE(c.E->Travail.NbEssais, 2);
@@ -226,7 +226,8 @@ private slots:
         const QRect f = c.W("Imagefond")->geometry();
         const int w = f.width() / 2, h = f.height() / 2;
         QCOMPARE(c.Fenetre->CaractMachine[1]->geometry(), QRect(f.left(), f.top() + h, w, h));
-        QCOMPARE(c.Fenetre->CaractMachine[2]->geometry(), QRect(f.left() + w, f.top(), w, f.height()));
+        QCOMPARE(c.Fenetre->CaractMachine[2]->geometry(),
+                 QRect(f.left() + w, f.top(), w, f.height()));
 
         // Characteristic 3 hidden, then characteristic 2 deleted: 3 moves down with its flag.
         QTest::mouseClick(c.W<QToolButton>("ButtonCar3"), Qt::LeftButton);
@@ -237,7 +238,8 @@ private slots:
         QCOMPARE(c.A("SCar2")->text(), QStringLiteral("Suppression de la caractéristique Im(C)"));
         QVERIFY(!c.A("SCar4")->isVisible());
         c.A("SCar2")->trigger();
-        QCOMPARE(c.Services.Questions.back(), std::string("Voulez-vous supprimer la caractéristique :"));
+        QCOMPARE(c.Services.Questions.back(),
+                 std::string("Voulez-vous supprimer la caractéristique :"));
         QCOMPARE(c.E->Travail.Caract[2].GrandeurY, static_cast<int>(GTensionMoteur));
         QVERIFY(!c.E->Travail.Caract[2].Affiche);
         QVERIFY(!c.W<QToolButton>("ButtonCar2")->isChecked());
