@@ -86,6 +86,10 @@ TFormCaracteristique::TFormCaracteristique(Etude& e, ModuleZYV& module, Services
     setPalette(creme);
     ui_->Imagefond->setPixmap(QPixmap(QStringLiteral(":/icones/fond.svg")));
     ui_->PanelManu->hide();
+    // One flat tab of 80 pixels a trial, however wide the strip.
+    ui_->TabControlCourbes->setExpanding(false);
+    ui_->TabControlCourbes->setDrawBase(false);
+    ui_->TabControlCourbes->setStyleSheet(QStringLiteral("QTabBar::tab { width: 80px; }"));
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(200);
