@@ -1,13 +1,13 @@
-// The characteristic study window's exports: values as text, the shown characteristics as one
+// The study windows' exports: values as text, the shown characteristics as one
 // picture, and the printed page with title, legend and plots.
 #include "core/analysis/ExportTexte.h"
 #include "core/data/Cp1252.h"
 #include "core/plot/UniteGraphe.h"
 #include "ui/app/Services.h"
+#include "ui/plot/CadreTrace.h"
 #include "ui/plot/ImageCopiee.h"
 #include "ui/plot/SurfacePeintre.h"
-#include "ui/plot/TCaractMachine.h"
-#include "ui/studies/TFormCaracteristique.h"
+#include "ui/studies/TFormEtude.h"
 
 #include <QPrinter>
 
@@ -28,11 +28,11 @@ void PrepareGraphe(TGraphe& g, Surface& s, const TRectDim& r, int taillePolice) 
 
 } // namespace
 
-void TFormCaracteristique::Copiervaleurs(int essai) {
+void TFormEtude::Copiervaleurs(int essai) {
     services_.CopieTexte(TexteValeurs(etude_, essai));
 }
 
-void TFormCaracteristique::Copierlescaractristiques1Click() {
+void TFormEtude::Copierlescaractristiques1Click() {
     const int dpi = logicalDpiX();
     CopieImage(services_, dpi, [this, dpi](Surface& s) {
         const TailleImage t = TailleImagePressePapiers(dpi);
@@ -42,18 +42,18 @@ void TFormCaracteristique::Copierlescaractristiques1Click() {
             if (!Affichee(n)) continue;
             const TRectDim& r = places[k++];
             s.Decoupe(r.Cadre());
-            TCaractMachine& cadre = *CaractMachine[static_cast<std::size_t>(n - 1)];
+            CadreTrace& cadre = *CaractMachine[static_cast<std::size_t>(n - 1)];
             PrepareGraphe(cadre.GrapheImage, s, r, 0);
             cadre.Copiercaract();
         }
     });
 }
 
-void TFormCaracteristique::Configurationimprimante1Click() {
+void TFormEtude::Configurationimprimante1Click() {
     services_.ConfigurationImprimante(Imprimante(), this);
 }
 
-void TFormCaracteristique::Imprimer1Click() {
+void TFormEtude::Imprimer1Click() {
     QPrinter& imprimante = Imprimante();
     if (!services_.DialogueImpression(imprimante, this)) return;
     SurfacePage page(imprimante);
@@ -80,7 +80,7 @@ void TFormCaracteristique::Imprimer1Click() {
         if (!Affichee(n)) continue;
         const TRectDim& r = places[k++];
         page.Decoupe(r.Cadre());
-        TCaractMachine& cadre = *CaractMachine[static_cast<std::size_t>(n - 1)];
+        CadreTrace& cadre = *CaractMachine[static_cast<std::size_t>(n - 1)];
         PrepareGraphe(cadre.GraphePage, page, r, 8);
         cadre.Imprimercaract();
     }

@@ -1,5 +1,5 @@
-// The characteristic study window's commands: acquisition, trials, characteristics, points,
-// sorting, display settings and files.
+// The study windows' shared commands: points taken, trials, characteristics, points deleted,
+// display settings, files and the module.
 #include "core/data/Cp1252.h"
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
@@ -7,80 +7,38 @@
 #include "ui/app/Services.h"
 #include "ui/app/TZYV2.h"
 #include "ui/link/TFormConnection.h"
-#include "ui/plot/TCaractMachine.h"
-#include "ui/studies/TFormCaracteristique.h"
-#include "ui/studies/TFormTrierPoints.h"
-#include "ui/studies/TNouvelCaract.h"
-
-#include "ui_TFormCaracteristique.h"
+#include "ui/plot/CadreTrace.h"
+#include "ui/studies/DialogueCaract.h"
+#include "ui/studies/TFormEtude.h"
 
 namespace zyv {
 
 // ---------------------------------------------------------------------------------------
-// Acquisition
+// Points taken
 
-void TFormCaracteristique::ButtonManuClick(bool presse) {
-    if (presse && module_.Connecte()) {
-        ui_->PanelBoutonsAcquisition->hide();
-        ui_->PanelManu->show();
-        etude_.ModeAcquisition = 1;
-        lectureValide_ = false;
-        Timer1.start();
-    } else {
-        ButtonStop1Click();
-        return;
-    }
-    ActionCar();
-}
-
-void TFormCaracteristique::Timer1Timer() {
-    module_.LectureValeur();
-    if (etude_.MesureCourante[GNumero] < 0) {
-        ButtonStop1Click();
-        return;
-    }
-    lectureValide_ = true;
-    Curseur();
-}
-
-void TFormCaracteristique::Acquerir_et_afficher() {
+void TFormEtude::Acquerir_et_afficher() {
     if (!Acquisition()) return;
     const int t = etude_.EssaiCourant;
     // No room left, or nothing read yet: the point would not be a measurement of the bench.
-    if (!lectureValide_ || etude_.MesureCourante[GNumero] < 0 ||
+    if (!LecturePrete() || etude_.MesureCourante[GNumero] < 0 ||
         etude_.Courant().DernierPoint >= NbPointsMax - 1) {
         services_.Bip();
         return;
     }
     AjoutePoint(etude_);
     const int i = etude_.Courant().DernierPoint;
-    for (TCaractMachine* cadre : CaractMachine) cadre->tracepoint(t, i);
-}
-
-void TFormCaracteristique::ButtonStop1Click() {
-    Timer1.stop();
-    {
-        const QSignalBlocker bloque(ui_->ButtonManu);
-        ui_->ButtonManu->setChecked(false);
-    }
-    ui_->PanelBoutonsAcquisition->show();
-    ui_->PanelManu->hide();
-    etude_.ModeAcquisition = 0;
-    etude_.MesureCourante[GNumero] = -1;
-    lectureValide_ = false;
-    Setmenu();
-    ActionCar();
+    for (CadreTrace* cadre : CaractMachine) cadre->tracepoint(t, i);
 }
 
 // ---------------------------------------------------------------------------------------
 // Trials
 
-void TFormCaracteristique::NouvelEssai1Click() {
+void TFormEtude::NouvelEssai1Click() {
     NouvelEssai(etude_);
     ActionCar();
 }
 
-void TFormCaracteristique::SupEssai(int k) {
+void TFormEtude::SupEssai(int k) {
     if (!services_.Question("Voulez-vous supprimer tous les points de l'essai " +
                             std::to_string(k)))
         return;
@@ -89,54 +47,52 @@ void TFormCaracteristique::SupEssai(int k) {
     ActionCar();
 }
 
-void TFormCaracteristique::TabControlCourbesChange(int index) {
+void TFormEtude::TabControlCourbesChange(int index) {
     if (index < 0 || index >= etude_.Travail.NbEssais) return;
     etude_.EssaiCourant = index + 1;
     etude_.MesureCourante[GNumero] = -1;
     ActionCar();
 }
 
-void TFormCaracteristique::EditCommentaireChange(const QString& texte) {
+void TFormEtude::EditCommentaireChange(const QString& texte) {
     etude_.Courant().Commentaire.Affecte(Utf8VersCp1252(texte.left(20).toStdString()));
 }
 
 // ---------------------------------------------------------------------------------------
 // Characteristics
 
-void TFormCaracteristique::Nouvellecaracteristique1Click() {
+void TFormEtude::Nouvellecaracteristique1Click() {
     const int n = NbCaract(etude_);
-    if (n < NbCaractMax && fenetres_.NouvelCaract != nullptr) {
-        TNouvelCaract& dialogue = *fenetres_.NouvelCaract;
-        dialogue.ModeCaract = 0;
-        dialogue.NumCaract = n + 1;
-        ExecModal(dialogue, this);
+    if (DialogueCaract* dialogue = Dialogue(); n < NbCaractMax && dialogue != nullptr) {
+        dialogue->ModeCaract = 0;
+        dialogue->NumCaract = n + 1;
+        ExecModal(*dialogue, this);
     }
     ActionCar();
 }
 
-void TFormCaracteristique::ModifieCaract(int k) {
-    if (k >= 1 && k <= NbCaractMax && fenetres_.NouvelCaract != nullptr) {
-        TNouvelCaract& dialogue = *fenetres_.NouvelCaract;
-        dialogue.ModeCaract = 1;
-        dialogue.NumCaract = k;
-        ExecModal(dialogue, this);
+void TFormEtude::ModifieCaract(int k) {
+    if (DialogueCaract* dialogue = Dialogue(); k >= 1 && k <= NbCaractMax && dialogue != nullptr) {
+        dialogue->ModeCaract = 1;
+        dialogue->NumCaract = k;
+        ExecModal(*dialogue, this);
     }
     ActionCar();
 }
 
-void TFormCaracteristique::SCarClick(int k) {
+void TFormEtude::SCarClick(int k) {
     if (!services_.Question("Voulez-vous supprimer la caractéristique :")) return;
     SupprimeCaract(etude_, k);
     ActionCar();
 }
 
-void TFormCaracteristique::ButtonCarClick(int k, bool presse) {
+void TFormEtude::ButtonCarClick(int k, bool presse) {
     if (k < 1 || k > NbCaractMax) return;
     etude_.Travail.Caract[static_cast<std::size_t>(k)].Affiche = presse;
     ActionCar();
 }
 
-void TFormCaracteristique::Modelisation(int k) {
+void TFormEtude::Modelisation(int k) {
     if (k < 1 || k > NbCaractMax) return;
     etude_.Travail.Caract[0] = etude_.Travail.Caract[static_cast<std::size_t>(k)];
     if (auto* modelisation = qobject_cast<QDialog*>(fenetres_.FormModelisation))
@@ -146,7 +102,7 @@ void TFormCaracteristique::Modelisation(int k) {
 // ---------------------------------------------------------------------------------------
 // Points
 
-void TFormCaracteristique::Supprimepoint() {
+void TFormEtude::Supprimepoint() {
     const TEssai& essai = etude_.Courant();
     int numero = -1;
     if (etude_.ModeAcquisition != 0) {
@@ -161,7 +117,7 @@ void TFormCaracteristique::Supprimepoint() {
     TraceTout();
 }
 
-void TFormCaracteristique::SupprimeTousPoints() {
+void TFormEtude::SupprimeTousPoints() {
     if (etude_.EssaiCourant <= 0) return;
     if (!services_.Question("Voulez-vous supprimer tous les points de l'essai " +
                             std::to_string(etude_.EssaiCourant)))
@@ -172,35 +128,19 @@ void TFormCaracteristique::SupprimeTousPoints() {
     ActionCar();
 }
 
-void TFormCaracteristique::TrierPoints(bool tous) {
-    if (fenetres_.FormTrierPoints == nullptr) return;
-    TFormTrierPoints& dialogue = *fenetres_.FormTrierPoints;
-    if (ExecModal(dialogue, this) != QDialog::Accepted) return;
-    const int premier = tous ? 1 : etude_.EssaiCourant;
-    const int dernier = tous ? NbEssaisMax : etude_.EssaiCourant;
-    for (int t = premier; t <= dernier; ++t) {
-        etude_.Travail.Essai(t).TriGrandeur = dialogue.Grandeur();
-        etude_.Travail.Essai(t).TriOrdre = dialogue.Ordre();
-    }
-    TrieEssais(etude_);
-    // The sorted order is what a picked index refers to: the old pick is gone.
-    etude_.MesureCourante[GNumero] = -1;
-    ActionCar();
-}
-
 // ---------------------------------------------------------------------------------------
 // Title, interpolation, colours
 
-void TFormCaracteristique::EdittitreChange(const QString& texte) {
+void TFormEtude::EdittitreChange(const QString& texte) {
     etude_.Travail.Titre.Affecte(Utf8VersCp1252(texte.left(100).toStdString()));
 }
 
-void TFormCaracteristique::InterpolationClick(int interpolation) {
+void TFormEtude::InterpolationClick(int interpolation) {
     etude_.Travail.Interpolation = interpolation;
     TraceTout();
 }
 
-void TFormCaracteristique::FondClick(int fond) {
+void TFormEtude::FondClick(int fond) {
     etude_.Config.Fond = static_cast<std::uint8_t>(fond);
     ActionCar();
 }
@@ -208,24 +148,24 @@ void TFormCaracteristique::FondClick(int fond) {
 // ---------------------------------------------------------------------------------------
 // Files and the module
 
-void TFormCaracteristique::Enregistrer1Click() {
+void TFormEtude::Enregistrer1Click() {
     fenetres_.ZYV2->SauvegardeEtude.Enregistrer();
 }
 
-void TFormCaracteristique::Enregistrersous1Click() {
+void TFormEtude::Enregistrersous1Click() {
     fenetres_.ZYV2->SauvegardeEtude.EnregistrerSous();
 }
 
-void TFormCaracteristique::Nouveautravail1Click() {
+void TFormEtude::Nouveautravail1Click() {
     if (!fenetres_.ZYV2->SauvegardeEtude.NouveauTravail()) return;
     ActionCar();
 }
 
-bool TFormCaracteristique::Avertissement() {
+bool TFormEtude::Avertissement() {
     return fenetres_.ZYV2->SauvegardeEtude.Avertissement();
 }
 
-void TFormCaracteristique::Configurationmatrielle1Click() {
+void TFormEtude::Configurationmatrielle1Click() {
     if (Acquisition()) ButtonStop1Click();
     fenetres_.FormConnection->Montre(this, [this] { ActionCar(); });
 }
