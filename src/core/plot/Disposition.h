@@ -39,4 +39,14 @@ inline std::array<TRectDim, 4> DispositionCaract(const TRectDim& z, int n) {
     }
 }
 
+// The load windows' layout: n = 1..4 plots stacked, each the full width (no plot shown counts
+// as one).
+inline std::array<TRectDim, 4> DispositionCharge(const TRectDim& z, int n) {
+    const std::int32_t h = z.Height / (n < 1 ? 1 : n);
+    std::array<TRectDim, 4> r{};
+    for (int k = 0; k < 4; ++k)
+        r[static_cast<std::size_t>(k)] = {z.Left, z.Top + k * h, z.Width, h};
+    return r;
+}
+
 } // namespace zyv

@@ -15,7 +15,9 @@
 #include "ui/link/TConfigCom.h"
 #include "ui/link/TFormConnection.h"
 #include "ui/link/TransportSerie.h"
+#include "core/studies/ProfilCharge.h"
 #include "ui/studies/TFormCaracteristique.h"
+#include "ui/studies/TFormCharge.h"
 #include "ui/studies/TFormTrierPoints.h"
 #include "ui/studies/TNouvelCaract.h"
 #include "ui/studies/TNouvelCaractCharge.h"
@@ -47,7 +49,9 @@ int LanceApplication(int argc, char** argv) {
 
     // Created once, in this order, and kept for the whole run.
     TZYV2 zyv2(*etude, module, services, fenetres);
-    // 2 TFormCharge comes here.
+    // The one random sequence of the run's load profiles.
+    TGenerateurAleatoire hasard;
+    TFormCharge formCharge(*etude, module, services, fenetres, hasard);
     TFormCaracteristique formCaracteristique(*etude, module, services, fenetres);
     TNouvelCaract nouvelCaract(*etude);
     fenetres.NouvelCaract = &nouvelCaract;

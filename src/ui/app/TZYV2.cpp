@@ -165,8 +165,6 @@ void TZYV2::OuvreEtude(int typeEtude) {
         if (!SauvegardeEtude.Avertissement()) return;
         NouveauTravail(etude_);
         etude_.Travail.TypeEtude = typeEtude;
-        // The load studies start with the load-study characteristic dialog in its
-        // new-characteristic mode (fenetres_.NouvelCaractCharge) once that dialog exists.
     }
     const bool charge = typeEtude == EtudeChargeMoteur || typeEtude == EtudeChargeGeneratrice;
     QWidget* etude = charge ? fenetres_.FormCharge : fenetres_.FormCaracteristique;

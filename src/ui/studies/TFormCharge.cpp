@@ -1,0 +1,200 @@
+#include "ui/studies/TFormCharge.h"
+
+#include "core/data/Operations.h"
+#include "core/link/ConfigCom.h"
+#include "ui/plot/TTemporelMachine.h"
+#include "ui/studies/TNouvelCaractCharge.h"
+#include "ui/studies/TSelectCharge.h"
+
+#include "ui_TFormCharge.h"
+
+#include <QEventLoop>
+#include <QPushButton>
+#include <QShowEvent>
+#include <algorithm>
+
+namespace zyv {
+
+namespace {
+constexpr int PasFinCycle = 120; // 60 s in half-second steps
+constexpr std::uint8_t FinCycle = 254;
+constexpr int AttenteOrigine = 1000; // ms between the first set-point and the time origin
+} // namespace
+
+TFormCharge::TFormCharge(Etude& e, ModuleZYV& module, Services& services, Fenetres& fenetres,
+                         TGenerateurAleatoire& hasard, QWidget* parent)
+    : TFormEtude(e, module, services, fenetres, parent), ui_(std::make_unique<Ui::TFormCharge>()) {
+    ui_->setupUi(this);
+    c_.BoutonDepart = ui_->ButtonTemporel;
+    c_.PanelAcquisition = ui_->PanelAUTO;
+    SelectCharge = new TSelectCharge(etude_, hasard, ui_->PanelCharge);
+    SelectCharge->setObjectName(QStringLiteral("SelectCharge"));
+    ui_->PanelCharge->layout()->addWidget(SelectCharge);
+    Attache();
+    ui_->TabControlCourbes->setStyleSheet(QStringLiteral("QTabBar::tab { width: 120px; }"));
+
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer2.setObjectName(QStringLiteral("Timer2"));
+    for (QTimer* t : {&Timer1, &Timer2}) {
+        t->setInterval(300);
+        // Readings on a fixed 300 ms grid: a late tick does not push the next ones back.
+        t->setTimerType(Qt::PreciseTimer);
+    }
+    connect(&Timer1, &QTimer::timeout, this, &TFormCharge::Timer1Timer);
+    connect(&Timer2, &QTimer::timeout, this, &TFormCharge::Timer2Timer);
+    connect(ui_->ButtonTemporel, &QPushButton::clicked, this, &TFormCharge::ButtonTemporelClick);
+    connect(ui_->ButtonAcquisitionAutomatique, &QPushButton::clicked, this,
+            &TFormCharge::ButtonAcquisitionAutomatiqueClick);
+    connect(ui_->ButtonStop2, &QPushButton::clicked, this, &TFormCharge::ButtonStop1Click);
+    fenetres_.FormCharge = this;
+}
+
+TFormCharge::~TFormCharge() = default;
+
+CadreTrace* TFormCharge::CreeCadre(QWidget* parent) {
+    return new TTemporelMachine(etude_, services_, *this, parent);
+}
+
+DialogueCaract* TFormCharge::Dialogue() const {
+    return fenetres_.NouvelCaractCharge;
+}
+
+std::array<TRectDim, NbCaractMax> TFormCharge::calculposition(const TRectDim& zone) const {
+    return DispositionCharge(zone, NbAffichees());
+}
+
+QString TFormCharge::LibelleCaract(int k) const {
+    return static_cast<const TTemporelMachine*>(CaractMachine[static_cast<std::size_t>(k - 1)])
+        ->TexteButtonCar();
+}
+
+void TFormCharge::SetmenuPropre(bool inactif, bool caract) {
+    ui_->Configurationmatrielle1->setEnabled(inactif);
+    SelectCharge->Modifiable = inactif && caract;
+}
+
+void TFormCharge::FinActionCar() {
+    ui_->ButtonTemporel->setEnabled(etude_.Courant().DernierPoint == -1 && module_.Connecte());
+    SelectCharge->SetTypeCharge(etude_.Courant().TypeCharge);
+    SelectCharge->action();
+}
+
+void TFormCharge::CurseurPropre() {
+    const bool temps =
+        etude_.MesureCourante[GNumero] >= 0 && (ui_->ButtonAcquisitionAutomatique->isChecked() ||
+                                                etude_.Travail.Essai(1).DernierPoint >= 0);
+    ui_->ValTemps->setText(temps ? QString::fromStdString(FormatMesure(etude_, GTemps))
+                                 : QStringLiteral("----"));
+}
+
+void TFormCharge::showEvent(QShowEvent* ev) {
+    if (!ev->spontaneous()) FormShow();
+    TFormEtude::showEvent(ev);
+}
+
+void TFormCharge::FormShow() {
+    TFormEtude::FormShow(TitreChargeMoteur, TitreChargeGeneratrice);
+}
+
+// ---------------------------------------------------------------------------------------
+// Waiting phase
+
+void TFormCharge::ButtonTemporelClick(bool presse) {
+    // One cycle a trial: a trial that holds points never starts another.
+    if (!presse || !module_.Connecte() || etude_.Courant().DernierPoint != -1) {
+        ButtonStop1Click();
+        return;
+    }
+    ui_->PanelBoutonsAcquisition->hide();
+    ui_->PanelAUTO->show();
+    etude_.ModeAcquisition = 1;
+    lectureValide_ = false;
+    Timer1.start();
+    SelectCharge->Modifiable = false;
+    SelectCharge->action();
+    ActionTp();
+}
+
+void TFormCharge::Timer1Timer() {
+    module_.LectureValeur();
+    etude_.MesureCourante[GTemps] = 0;
+    if (etude_.MesureCourante[GNumero] < 0) {
+        ButtonStop1Click();
+        return;
+    }
+    lectureValide_ = true;
+    Curseur();
+}
+
+// ---------------------------------------------------------------------------------------
+// The cycle
+
+void TFormCharge::EnvoieConsigne(int pas) {
+    module_.SetCharge(static_cast<std::uint8_t>(etude_.Courant().Consignes[pas] & 0xFF));
+}
+
+void TFormCharge::ButtonAcquisitionAutomatiqueClick() {
+    QPushButton* temporel = ui_->ButtonAcquisitionAutomatique;
+    // A second press while the cycle runs would restart it over the points already taken.
+    if (demarrage_ || Timer2.isActive() || etude_.Courant().DernierPoint != -1 || !Acquisition()) {
+        const QSignalBlocker bloque(temporel);
+        temporel->setChecked(Timer2.isActive() || demarrage_);
+        return;
+    }
+    demarrage_ = true;
+    Timer1.stop();
+    EnvoieConsigne(0);
+    // The module settles on the first set-point; the window keeps painting but takes no input.
+    QEventLoop attente;
+    QTimer::singleShot(AttenteOrigine, Qt::PreciseTimer, &attente, &QEventLoop::quit);
+    attente.exec(QEventLoop::ExcludeUserInputEvents);
+    demarrage_ = false;
+    if (!Acquisition()) return; // stopped meanwhile
+    module_.SetTemps0();
+    // Started before the first reading so that every later reading keeps to origin + k x 300 ms.
+    Timer2.start();
+    module_.LectureValeur();
+    if (etude_.MesureCourante[GNumero] < 0) {
+        ButtonStop1Click();
+        return;
+    }
+    lectureValide_ = true;
+    Acquerir_et_afficher();
+    Curseur();
+}
+
+void TFormCharge::Timer2Timer() {
+    module_.LectureValeur();
+    if (etude_.MesureCourante[GNumero] < 0) {
+        ButtonStop1Click();
+        return;
+    }
+    Acquerir_et_afficher();
+    Curseur();
+    if (etude_.PasCharge >= PasFinCycle) {
+        module_.SetCharge(FinCycle);
+        ButtonStop1Click();
+        return;
+    }
+    EnvoieConsigne(std::clamp(etude_.PasCharge, 0, NbConsignes - 1));
+}
+
+void TFormCharge::ButtonStop1Click() {
+    Timer1.stop();
+    Timer2.stop();
+    for (QPushButton* b : {ui_->ButtonTemporel, ui_->ButtonAcquisitionAutomatique}) {
+        const QSignalBlocker bloque(b);
+        b->setChecked(false);
+    }
+    ui_->PanelBoutonsAcquisition->show();
+    ui_->PanelAUTO->hide();
+    SelectCharge->Modifiable = true;
+    SelectCharge->action();
+    etude_.ModeAcquisition = 0;
+    etude_.MesureCourante[GNumero] = -1;
+    lectureValide_ = false;
+    Setmenu();
+    ActionTp();
+}
+
+} // namespace zyv

@@ -1,0 +1,132 @@
+// The load study window on a scripted module: the waiting phase, a cycle stopped or cut short,
+// the trials' frozen profiles, the layout and the time read-out.
+#include "core/data/Operations.h"
+#include "core/studies/ProfilCharge.h"
+#include "ui/Coquille.h"
+#include "ui/plot/CadreTrace.h"
+#include "ui/studies/TFormCharge.h"
+#include "ui/studies/TNouvelCaractCharge.h"
+#include "ui/studies/TSelectCharge.h"
+
+#include <QComboBox>
+#include <QTabBar>
+
+using namespace zyv;
+
+namespace {
+
+struct EtudeCharge : Coquille {
+    TGenerateurAleatoire Hasard;
+    std::unique_ptr<TFormCharge> Fenetre;
+    std::unique_ptr<TNouvelCaractCharge> Dialogue;
+
+    EtudeCharge() : Coquille(std::string("ttyS0")) {
+        Fenetre = std::make_unique<TFormCharge>(*E, Liaison, Services, F, Hasard);
+        Dialogue = std::make_unique<TNouvelCaractCharge>(*E);
+        F.NouvelCaractCharge = Dialogue.get();
+        // A motor load study with the speed against time already chosen.
+        E->Travail.TypeEtude = EtudeChargeMoteur;
+        TCaract& c = E->Travail.Caract[1];
+        c.Defini = c.Affiche = true;
+        c.GrandeurX = GTemps;
+        c.GrandeurY = GVitesse;
+        Liaison.InitialiseComZYV();
+        Liaison.OuvrirComZYV();
+        Fenetre->show();
+    }
+    template <typename T = QWidget> T* W(const char* nom) const {
+        return Fenetre->findChild<T*>(QString::fromLatin1(nom));
+    }
+    QPushButton* B(const char* nom) const { return W<QPushButton>(nom); }
+    // "Connexion" then "Temporel": the cycle's first point is taken after the 1000 ms wait.
+    void Demarre() {
+        QTest::mouseClick(B("ButtonTemporel"), Qt::LeftButton);
+        QTRY_COMPARE(E->MesureCourante[GNumero], 0);
+        QTest::mouseClick(B("ButtonAcquisitionAutomatique"), Qt::LeftButton);
+        QCOMPARE(E->Courant().DernierPoint, 0);
+        QVERIFY(Fenetre->Timer2.isActive());
+    }
+    // The set-point bytes the module received, without its measurement requests.
+    std::vector<int> Consignes() const {
+        std::vector<int> c;
+        for (std::uint8_t o : Module->Ecrits)
+            if (o != 0xFF && o != 0xFD) c.push_back(o);
+        return c;
+    }
+};
+
+} // namespace
+
+class TestCharge : public QObject {
+    Q_OBJECT
+private slots:
+    void attenteArretEtProfilsFiges() {
+        EtudeCharge c;
+        QCOMPARE(c.Fenetre->windowTitle(), QString::fromUtf8(TitreChargeMoteur));
+        QCOMPARE(c.W<QLabel>("ValTemps")->text(), QStringLiteral("----"));
+        QVERIFY(c.B("ButtonTemporel")->isEnabled());
+        QVERIFY(c.Fenetre->SelectCharge->Modifiable);
+
+        // Waiting: live readings with time 0, nothing stored, the selector frozen.
+        QTest::mouseClick(c.B("ButtonTemporel"), Qt::LeftButton);
+        QVERIFY(c.W("PanelAUTO")->isVisible());
+        QVERIFY(!c.Fenetre->SelectCharge->Modifiable);
+        QTRY_COMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("3450 tr/min"));
+        QCOMPARE(c.E->MesureCourante[GTemps], 0);
+        QCOMPARE(c.E->Courant().DernierPoint, -1);
+        QCOMPARE(c.W<QLabel>("ValTemps")->text(), QStringLiteral("----"));
+
+        // A cycle on a triangular profile, stopped early: points kept, nothing sent after.
+        c.Fenetre->ButtonStop1Click();
+        c.W<QComboBox>("ComboBoxCharge")->setCurrentIndex(ChargeTriangulaire);
+        QCOMPARE(c.E->Courant().TypeCharge, static_cast<int>(ChargeTriangulaire));
+        const auto profil = c.E->Courant().Consignes;
+        c.Demarre();
+        QCOMPARE(c.Consignes().front(), profil[0]);
+        QTRY_VERIFY(c.E->Courant().DernierPoint >= 2);
+        QVERIFY(c.E->MesureCourante[GTemps] > 0);
+        c.Fenetre->ButtonStop1Click();
+        const int points = c.E->Courant().DernierPoint;
+        const std::size_t envoyees = c.Consignes().size();
+        QTest::qWait(700);
+        QCOMPARE(c.E->Courant().DernierPoint, points);
+        QCOMPARE(c.Consignes().size(), envoyees);
+        QVERIFY(c.Consignes().back() != 254);
+        // A trial that holds its cycle cannot start another.
+        QVERIFY(!c.B("ButtonTemporel")->isEnabled());
+
+        // A new trial starts from the last profile, changeable; trial 1 shows its own, frozen.
+        c.Fenetre->NouvelEssai1Click();
+        c.W<QComboBox>("ComboBoxCharge")->setCurrentIndex(ChargeConstante);
+        QCOMPARE(c.E->Courant().TypeCharge, static_cast<int>(ChargeConstante));
+        QVERIFY(c.W<QComboBox>("ComboBoxCharge")->isEnabled());
+        c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(0);
+        QCOMPARE(c.W<QComboBox>("ComboBoxCharge")->currentIndex(),
+                 static_cast<int>(ChargeTriangulaire));
+        QVERIFY(!c.W<QComboBox>("ComboBoxCharge")->isEnabled());
+        QCOMPARE(c.E->Courant().Consignes, profil);
+    }
+
+    void moduleDebrancheEnCycle() {
+        EtudeCharge c;
+        c.Demarre();
+        c.Module->LignePerdueApres = 0;
+        QTRY_COMPARE(c.E->ModeAcquisition, 0);
+        QVERIFY(!c.Fenetre->Timer2.isActive());
+        QCOMPARE(c.E->Courant().DernierPoint, 0);
+        QCOMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("----"));
+    }
+
+    void dispositionEmpilee() {
+        EtudeCharge c;
+        const auto p = c.Fenetre->calculposition({10, 20, 700, 880});
+        QCOMPARE(p[0], (TRectDim{10, 20, 700, 880}));
+        c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
+        const auto deux = c.Fenetre->calculposition({10, 20, 700, 880});
+        QCOMPARE(deux[0], (TRectDim{10, 20, 700, 440}));
+        QCOMPARE(deux[1], (TRectDim{10, 460, 700, 440}));
+    }
+};
+
+QTEST_MAIN(TestCharge)
+#include "test_charge.moc"
