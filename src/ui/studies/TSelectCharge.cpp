@@ -122,8 +122,9 @@ void TSelectCharge::Trace() {
 bool TSelectCharge::eventFilter(QObject* objet, QEvent* ev) {
     if (objet != ui_->Box1 || ev->type() != QEvent::Paint) return QFrame::eventFilter(objet, ev);
     // A repaint the window system asks for recomputes like Trace: a random profile is drawn
-    // anew at each redraw while the trial is empty.
-    if (!dansTrace_ && EssaiVide()) {
+    // anew at each redraw while the trial is empty. Not during an acquisition: the window may
+    // paint while it waits for the time origin, after the first set-point has gone out.
+    if (!dansTrace_ && Modifiable && EssaiVide()) {
         enPeinture_ = true;
         SetCharge();
         enPeinture_ = false;

@@ -139,6 +139,17 @@ private slots:
         for (int n : {5, 15, 25, 35}) // ramp up, top, ramp down, bottom
             QCOMPARE(im.pixel(m.X(n), m.Y(p.Essai().Consignes[n])), QColor(255, 255, 0).rgb());
         QCOMPARE(m.Y(100), m.YBas - m.Hauteur * 100 / 150);
+
+        // A repaint draws a random profile anew, except during an acquisition.
+        p.S.SetTypeCharge(ChargeAleatoire);
+        p.S.Modifiable = false;
+        p.S.action();
+        const auto consignes = p.Essai().Consignes;
+        boite->repaint();
+        QCOMPARE(p.Essai().Consignes, consignes);
+        p.S.Modifiable = true;
+        boite->repaint();
+        QVERIFY(p.Essai().Consignes != consignes);
     }
 };
 
