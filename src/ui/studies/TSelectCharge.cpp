@@ -74,12 +74,13 @@ void TSelectCharge::action() {
                                              : QStringLiteral("Charge"));
     ui_->TextVariableY2->setText(deuxNiveaux ? QStringLiteral("Charge min")
                                              : QStringLiteral("Charge"));
+    // Trace first: an empty trial then holds the bars' levels, even those shown frozen.
+    Trace();
     const bool barres = modifiable || essai == nullptr;
     ui_->TextValeurY1->setText(
         Pourcent(barres ? NiveauBarre(ui_->BarY1->value()) : essai->ChargeMax));
     ui_->TextValeurY2->setText(
         Pourcent(barres ? NiveauBarre(ui_->BarY2->value()) : essai->ChargeMin));
-    Trace();
 }
 
 void TSelectCharge::BarY1Change(int position) {

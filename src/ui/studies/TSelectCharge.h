@@ -30,7 +30,7 @@ public:
 
     // Selects a kind in the list, even disabled, without running the list's change handler.
     void SetTypeCharge(int type);
-    // Enabling, visibility, captions and values of the controls, then Trace.
+    // Enabling, visibility and captions of the controls, Trace, then the two levels shown.
     void action();
     // SetCharge when the current trial is empty, then the drawing of the profile.
     void Trace();
