@@ -54,8 +54,27 @@ CadreTrace::CadreTrace(Etude& e, Services& services, HoteTrace& hote, QWidget* p
 
 CadreTrace::~CadreTrace() = default;
 
-void CadreTrace::Attache(const Controles& c) {
+void CadreTrace::Attache(const Controles& c, const Entrees& e) {
     c_ = c;
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(e.Suppressiondupoint1);
+    PopupMenu1->addAction(e.Suppressiondetouslespoints1);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(e.Nouvelessai1);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(e.Modificationdelacaracteristique1);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(e.Copierlacaracteristique1);
+    PopupMenu1->addAction(e.Copierlesvaleurs1);
+    connect(e.Suppressiondupoint1, &QAction::triggered, this, [this] { hote_.Supprimepoint(); });
+    connect(e.Suppressiondetouslespoints1, &QAction::triggered, this,
+            [this] { hote_.SupprimeTousPoints(); });
+    connect(e.Nouvelessai1, &QAction::triggered, this, [this] { hote_.NouvelEssai1Click(); });
+    connect(e.Modificationdelacaracteristique1, &QAction::triggered, this,
+            &CadreTrace::ButtonCarClick);
+    connect(e.Copierlacaracteristique1, &QAction::triggered, this, &CadreTrace::CopierImage);
+    connect(e.Copierlesvaleurs1, &QAction::triggered, this, &CadreTrace::CopierValeurs);
     connect(c_.ZoomX, &QSlider::valueChanged, this, &CadreTrace::ZoomXChange);
     connect(c_.ZoomY, &QSlider::valueChanged, this, &CadreTrace::ZoomYChange);
     connect(c_.PaintBox1, &ZoneTrace::Appui, this, &CadreTrace::Pointe);
@@ -63,8 +82,21 @@ void CadreTrace::Attache(const Controles& c) {
     connect(c_.PaintBox1, &ZoneTrace::Redimensionnee, this, &CadreTrace::PrevoitRetrace);
     connect(c_.PaintBox1, &ZoneTrace::MenuDemande, this, [this](const QPoint& ou) {
         PopupMenu1Popup();
-        c_.PopupMenu1->popup(ou);
+        PopupMenu1->popup(ou);
     });
+}
+
+CadreTrace::EtatMenu CadreTrace::EtatEntrees() const {
+    EtatMenu m;
+    m.PointChoisi = etude_.MesureCourante[0] >= 0;
+    const TEssai* courant = EssaiCourant();
+    m.CourantPlein = courant != nullptr && courant->DernierPoint >= 0;
+    for (int t = 1; t <= NbEssaisMax; ++t) m.UnPoint |= etude_.Travail.Essai(t).DernierPoint >= 0;
+    return m;
+}
+
+void CadreTrace::ButtonCarClick() {
+    hote_.ModifieCaract(NumCaract);
 }
 
 const TCaract* CadreTrace::Caract() const {

@@ -8,11 +8,13 @@
 #include "core/data/Travail.h"
 #include "core/plot/UniteGraphe.h"
 
+#include <QAbstractButton>
 #include <QFrame>
 #include <QString>
 
 #include <string>
 
+class QAction;
 class QLabel;
 class QMenu;
 class QSlider;
@@ -34,6 +36,7 @@ public:
     TGraphe GrapheImage;
     TGraphe GraphePage;
     TCourbe Courbe; // the trial handled last
+    QMenu* PopupMenu1 = nullptr;
 
     // The study window's redraw after it has laid out its frames.
     virtual void tracecaract();
@@ -62,6 +65,9 @@ public:
     const TCaract* Caract() const;
     // Enabling of the pop-up entries, computed each time the menu opens.
     virtual void PopupMenu1Popup() = 0;
+    // The characteristic dialog for this frame's characteristic; also "Modification de la
+    // caractéristique".
+    void ButtonCarClick();
 
 protected:
     struct Controles {
@@ -72,10 +78,35 @@ protected:
         QLabel* TextVariableY = nullptr;
         QLabel* TextValeurX = nullptr;
         QLabel* TextValeurY = nullptr;
-        QMenu* PopupMenu1 = nullptr;
     };
-    // Called once by the frame after building its controls.
-    void Attache(const Controles& c);
+    // The pop-up entries both frames have, in menu order.
+    struct Entrees {
+        QAction* Suppressiondupoint1 = nullptr;
+        QAction* Suppressiondetouslespoints1 = nullptr;
+        QAction* Nouvelessai1 = nullptr;
+        QAction* Modificationdelacaracteristique1 = nullptr;
+        QAction* Copierlacaracteristique1 = nullptr;
+        QAction* Copierlesvaleurs1 = nullptr;
+    };
+    // Called once by the frame after building its controls: PopupMenu1 then holds the common
+    // entries, to which the frame may add its own.
+    void Attache(const Controles& c, const Entrees& e);
+    // The same from a frame's .ui, whose controls and entries bear the common names.
+    template <class U> void AttacheUi(U& ui) {
+        Attache({ui.PaintBox1, ui.ZoomX, ui.ZoomY, ui.TextVariableX, ui.TextVariableY,
+                 ui.TextValeurX, ui.TextValeurY},
+                {ui.Suppressiondupoint1, ui.Suppressiondetouslespoints1, ui.Nouvelessai1,
+                 ui.Modificationdelacaracteristique1, ui.Copierlacaracteristique1,
+                 ui.Copierlesvaleurs1});
+        connect(ui.ButtonCar, &QAbstractButton::clicked, this, &CadreTrace::ButtonCarClick);
+    }
+    // What the common entries' enabling depends on.
+    struct EtatMenu {
+        bool PointChoisi = false;  // MesureCourante holds a point
+        bool CourantPlein = false; // the current trial has a point
+        bool UnPoint = false;      // some trial has a point
+    };
+    EtatMenu EtatEntrees() const;
     virtual void AfficheLibelle(const QString& libelle) = 0;
     // Left press or drag at (x, y) of the paint area.
     virtual void Pointe(int x, int y);

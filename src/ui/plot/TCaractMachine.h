@@ -7,8 +7,6 @@
 
 #include <memory>
 
-class QMenu;
-
 namespace Ui {
 class TCaractMachine;
 }
@@ -21,11 +19,7 @@ public:
     TCaractMachine(Etude& e, Services& services, HoteTrace& hote, QWidget* parent = nullptr);
     ~TCaractMachine() override;
 
-    QMenu* PopupMenu1 = nullptr;
-
     void PopupMenu1Popup() override;
-    // Also "Modification de la caractéristique".
-    void ButtonCarClick();
 
 protected:
     void AfficheLibelle(const QString& libelle) override;

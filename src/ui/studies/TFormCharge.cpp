@@ -63,11 +63,6 @@ std::array<TRectDim, NbCaractMax> TFormCharge::calculposition(const TRectDim& zo
     return DispositionCharge(zone, NbAffichees());
 }
 
-QString TFormCharge::LibelleCaract(int k) const {
-    return static_cast<const TTemporelMachine*>(CaractMachine[static_cast<std::size_t>(k - 1)])
-        ->TexteButtonCar();
-}
-
 void TFormCharge::SetmenuPropre(bool inactif, bool caract) {
     ui_->Configurationmatrielle1->setEnabled(inactif);
     SelectCharge->Modifiable = inactif && caract;

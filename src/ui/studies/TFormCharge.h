@@ -44,7 +44,6 @@ protected:
     DialogueCaract* Dialogue() const override;
     void FinActionCar() override;
     void SetmenuPropre(bool inactif, bool caract) override;
-    QString LibelleCaract(int k) const override;
     void CurseurPropre() override;
     bool LecturePrete() const override { return lectureValide_; }
     void showEvent(QShowEvent* ev) override;

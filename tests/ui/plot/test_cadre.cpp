@@ -3,7 +3,7 @@
 #include "ui/app/ServicesEssai.h"
 
 #include "core/data/Operations.h"
-#include "ui/plot/HoteTrace.h"
+#include "ui/plot/HoteEssai.h"
 #include "ui/plot/TCaractMachine.h"
 #include "ui/plot/ZoneTrace.h"
 
@@ -20,26 +20,11 @@ using namespace zyv;
 
 namespace {
 
-struct Hote : HoteTrace {
-    std::vector<std::string> Appels;
-    TCaractMachine* Cadre = nullptr;
-    void ActionCar() override { Appels.push_back("ActionCar"); }
-    void Curseur() override {
-        Appels.push_back("Curseur");
-        Cadre->curseur();
-    }
-    void Supprimepoint() override { Appels.push_back("Supprimepoint"); }
-    void SupprimeTousPoints() override { Appels.push_back("SupprimeTousPoints"); }
-    void NouvelEssai1Click() override { Appels.push_back("NouvelEssai1Click"); }
-    void Modelisation(int k) override { Appels.push_back("Modelisation " + std::to_string(k)); }
-    void ModifieCaract(int k) override { Appels.push_back("ModifieCaract " + std::to_string(k)); }
-};
-
 // C(N) in slot 1, two trials: trial 1, current, with three points; trial 2 empty.
 struct Poste {
     std::unique_ptr<Etude> E = std::make_unique<Etude>();
     ServicesEssai Services;
-    Hote H;
+    HoteEssai H;
     TCaractMachine Cadre{*E, Services, H};
     ZoneTrace* Zone = Cadre.findChild<ZoneTrace*>("PaintBox1");
 

@@ -1,0 +1,70 @@
+#include "ui/plot/TTemporelMachine.h"
+
+#include "ui_TTemporelMachine.h"
+
+namespace zyv {
+
+TTemporelMachine::TTemporelMachine(Etude& e, Services& services, HoteTrace& hote, QWidget* parent)
+    : CadreTrace(e, services, hote, parent), ui_(std::make_unique<Ui::TTemporelMachine>()) {
+    ui_->setupUi(this);
+    AttacheUi(*ui_);
+}
+
+TTemporelMachine::~TTemporelMachine() = default;
+
+void TTemporelMachine::AfficheLibelle(const QString& libelle) {
+    ui_->ButtonCar->setText(libelle);
+}
+
+void TTemporelMachine::tracecaract() {
+    ui_->TextValCalcul1->setText(QString::fromUtf8(LibelleMoyenne));
+    if (const TCaract* k = Caract()) {
+        switch (SecondeLignePour(k->GrandeurY)) {
+        case SecondeLigne::Energie:
+            ui_->TextValCalcul2->setText(QString::fromUtf8(LibelleEnergie));
+            ui_->PanelValCalcul2->show();
+            break;
+        case SecondeLigne::ValeurEfficace:
+            ui_->TextValCalcul2->setText(QString::fromUtf8(LibelleValeurEfficace));
+            ui_->PanelValCalcul2->show();
+            break;
+        case SecondeLigne::Cachee:
+            ui_->PanelValCalcul2->hide();
+            break;
+        case SecondeLigne::Inchangee:
+            break;
+        }
+    }
+    CalculMoyenne();
+    tracegraphe();
+}
+
+void TTemporelMachine::CalculMoyenne() {
+    Resultats = {};
+    const TCaract* k = Caract();
+    const TEssai* essai = EssaiCourant();
+    if (k != nullptr && essai != nullptr)
+        Resultats = zyv::CalculMoyenne(*essai, k->GrandeurX, k->GrandeurY);
+}
+
+void TTemporelMachine::curseur() {
+    CadreTrace::curseur();
+    const TCaract* k = Caract();
+    if (!isVisible() || k == nullptr) return;
+    ui_->TextVal1->setText(
+        QString::fromStdString(TexteValeur(Resultats.Moyenne, GrapheEcran.ConfY)));
+    if (const auto texte = TexteSecondeValeur(Resultats, k->GrandeurY))
+        ui_->TextVal2->setText(QString::fromStdString(*texte));
+}
+
+void TTemporelMachine::PopupMenu1Popup() {
+    const EtatMenu m = EtatEntrees();
+    ui_->Suppressiondupoint1->setEnabled(m.PointChoisi);
+    ui_->Suppressiondetouslespoints1->setEnabled(m.CourantPlein);
+    ui_->Nouvelessai1->setEnabled(m.CourantPlein);
+    ui_->Modificationdelacaracteristique1->setEnabled(m.UnPoint);
+    ui_->Copierlacaracteristique1->setEnabled(true);
+    ui_->Copierlesvaleurs1->setEnabled(true);
+}
+
+} // namespace zyv
