@@ -110,6 +110,11 @@ private slots:
     void moduleDebrancheEnCycle() {
         EtudeCharge c;
         c.Demarre();
+        // A second press on "Temporel" neither restarts the cycle nor stops it.
+        QTest::mouseClick(c.B("ButtonAcquisitionAutomatique"), Qt::LeftButton);
+        QVERIFY(c.B("ButtonAcquisitionAutomatique")->isChecked());
+        QVERIFY(c.Fenetre->Timer2.isActive());
+        QCOMPARE(c.E->Courant().DernierPoint, 0);
         c.Module->LignePerdueApres = 0;
         QTRY_COMPARE(c.E->ModeAcquisition, 0);
         QVERIFY(!c.Fenetre->Timer2.isActive());

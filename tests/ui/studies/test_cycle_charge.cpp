@@ -9,6 +9,7 @@
 #include "ui/studies/TSelectCharge.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 
@@ -49,9 +50,15 @@ private slots:
         QTest::mouseClick(fenetre.findChild<QPushButton*>(QStringLiteral("ButtonTemporel")),
                           Qt::LeftButton);
         QTRY_COMPARE(e->MesureCourante[GNumero], 0);
+        // When each reading of the cycle ends, after the window's own handler.
+        QElapsedTimer chrono;
+        std::vector<qint64> lectures;
+        connect(&fenetre.Timer2, &QTimer::timeout, this,
+                [&] { lectures.push_back(chrono.nsecsElapsed() / 1000); });
         QTest::mouseClick(
             fenetre.findChild<QPushButton*>(QStringLiteral("ButtonAcquisitionAutomatique")),
             Qt::LeftButton);
+        chrono.start(); // the time origin and the first reading are just behind
         QTRY_COMPARE_WITH_TIMEOUT(e->ModeAcquisition, 0, 75000);
 
         // About 200 points, in time order, the last one past the 60 s mark.
@@ -68,6 +75,15 @@ private slots:
         std::sort(tries.begin(), tries.end());
         qInfo("Reading against its 300 ms slot: median %d ms, worst %d ms (10 ms resolution)",
               tries[tries.size() / 2], tries.back());
+        // The same from the test's own clock, in microseconds, against the first tick's grid.
+        std::vector<qint64> derives;
+        for (std::size_t k = 1; k < lectures.size(); ++k)
+            derives.push_back(
+                std::abs(lectures[k] - lectures[0] - static_cast<qint64>(k) * 300000));
+        std::sort(derives.begin(), derives.end());
+        if (!derives.empty())
+            qInfo("Reading end against the 300 ms grid: median %lld us, worst %lld us over %zu",
+                  derives[derives.size() / 2], derives.back(), derives.size());
 
         // The module saw the first set-point, then after each later reading the set-point of
         // the half-second step that reading reached, and 254 after the last.
