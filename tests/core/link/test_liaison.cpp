@@ -64,63 +64,36 @@ TEST_F(Liaison, OuverturePurgeLeveDtrEtRelacheLaPrecedente) {
     ligne->OuvertureAccepte = true;
     ligne->Traces.clear();
     Ouvre();
-    EXPECT_EQ(port.Parametres.Vitesse, 19200);
-    ASSERT_TRUE(port.OuvrePort());
-    EXPECT_TRUE(port.Connecte);
+    ASSERT_TRUE(port.OuvrePort() && port.Connecte);
     EXPECT_EQ(ligne->Traces, (Journal{"open", "purge", "dtr", "close", "open", "purge", "dtr"}));
 }
 
 TEST_F(Liaison, DelaisTotalEtIntervalle) {
-    Ouvre();
-    EXPECT_EQ(port.LitPort(12), "Erreur L=0") << "silent module";
-    EXPECT_EQ(horloge.Monotone(), 1120);
+    const auto lit = [this](std::vector<std::int64_t> delais, std::int64_t duree) {
+        Ouvre();
+        const std::int64_t debut = horloge.Monotone();
+        const std::string s = Lit12(std::move(delais));
+        EXPECT_EQ(horloge.Monotone() - debut, duree);
+        return s;
+    };
+    EXPECT_EQ(lit({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5000}, 1000), "Erreur L=11");
     EXPECT_FALSE(port.Connecte);
-    EXPECT_EQ(port.Handle, nullptr);
     EXPECT_EQ(ligne->Traces.back(), "close");
-
-    Ouvre();
-    std::int64_t debut = horloge.Monotone();
-    EXPECT_EQ(port.LitPort(6), "Erreur L=0");
-    EXPECT_EQ(horloge.Monotone() - debut, 1060);
-
-    // Eleven bytes, then 1000 ms of silence.
-    Ouvre();
-    debut = horloge.Monotone();
-    std::vector<std::int64_t> delais(11, 0);
-    delais.push_back(5000);
-    EXPECT_EQ(Lit12(delais), "Erreur L=11");
-    EXPECT_EQ(horloge.Monotone() - debut, 1000);
-    EXPECT_FALSE(port.Connecte);
-
-    // The interval counts only after the first byte.
-    Ouvre();
-    delais.assign(12, 1100);
-    delais[0] = 1050;
-    EXPECT_EQ(Lit12(delais).size(), 12u);
-
-    // A slow trickle is bounded by the total: bytes at 0, 500 and 1000 ms of 1120.
-    Ouvre();
-    debut = horloge.Monotone();
-    delais.clear();
-    for (int i = 0; i < 12; ++i) delais.push_back(500 * i);
-    EXPECT_EQ(Lit12(delais), "Erreur L=3");
-    EXPECT_EQ(horloge.Monotone() - debut, 1120);
+    // A silent module, and a slow trickle (bytes at 0, 500 and 1000 ms), are bounded by the
+    // total 10 ms x 12 + 1000 ms; the interval counts only after the first byte.
+    EXPECT_EQ(lit({5000}, 1120), "Erreur L=0");
+    EXPECT_EQ(lit({0, 500, 1000, 1500, 2000, 2500, 3000, 3500, 4000, 4500, 5000, 5500}, 1120),
+              "Erreur L=3");
+    EXPECT_EQ(
+        lit({1050, 1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100}, 1100).size(),
+        12u);
 }
 
-TEST_F(Liaison, LignePerdueEtEcritures) {
-    Ouvre();
-    ligne->LignePerdueApres = 4;
-    EXPECT_EQ(Lit12({}), "Erreur L=4");
-    EXPECT_FALSE(port.Connecte);
-    EXPECT_LT(horloge.Monotone(), 1000);
-
-    ligne->LignePerdueApres = -1;
-    ligne->Ecrits.clear();
+TEST_F(Liaison, Ecritures) {
     Ouvre();
     port.EcritPort(std::string(1, '\0'));
     EXPECT_EQ(ligne->Ecrits, Octets{0x00});
     EXPECT_EQ(ligne->DelaiEcriture, 110);
-    EXPECT_TRUE(port.Connecte);
     ligne->EcritureAccepte = false;
     port.EcritPort("\x05");
     EXPECT_FALSE(port.Connecte);
@@ -128,47 +101,36 @@ TEST_F(Liaison, LignePerdueEtEcritures) {
     EXPECT_EQ(ligne->Ecrits.size(), 1u);
 }
 
-TEST_F(Liaison, LectureValeurPurgeEnvoieFFEtDecode) {
+TEST_F(Liaison, LecturesEtConsignes) {
+    module.SetCharge(80); // closed: nothing
+    EXPECT_TRUE(ligne->Ecrits.empty());
     Connecte();
     module.LectureValeur();
-    EXPECT_EQ(ligne->Traces, (Journal{"purge", "write"}));
-    EXPECT_EQ(ligne->Ecrits, Octets{0xFF});
+    module.SetCharge(0);
+    module.SetCharge(150);
+    module.SetCharge(CommandeFinCycle);
+    EXPECT_EQ(ligne->Traces, (Journal{"purge", "write", "write", "write", "write"}));
+    EXPECT_EQ(ligne->Ecrits, (Octets{0xFF, 0, 150, 254}));
     TMesure avant{0, 3450, 253, 914, 2430, 1360, 3304, 276, 2000, 1000, 2000, 1000, 0};
     EXPECT_EQ(etude->MesureCourante, avant);
 
+    ligne->Repond(0xFD, {'Z', 'Y', 'V', 1, 2, 3});
+    EXPECT_EQ(module.LectureVersion(), std::string("ZYV\x01\x02\x03", 6));
     // A short reply closes the port, marks the reading and keeps the values.
     ligne->Repond(0xFF, {0x09, 0x7E, 0x05});
     module.LectureValeur();
     EXPECT_FALSE(module.Connecte());
     avant[GNumero] = -1;
     EXPECT_EQ(etude->MesureCourante, avant);
-    // Closed: nothing is written, the reading is marked again.
+    // Closed: nothing is written, the reading is marked again, the version is empty.
     etude->MesureCourante[GNumero] = 0;
     ligne->Ecrits.clear();
     module.LectureValeur();
     EXPECT_TRUE(ligne->Ecrits.empty());
     EXPECT_EQ(etude->MesureCourante[GNumero], -1);
-}
-
-TEST_F(Liaison, LectureVersionEtConsignes) {
-    module.SetCharge(80); // closed: nothing
-    EXPECT_TRUE(ligne->Ecrits.empty());
-    Connecte();
-    module.SetCharge(0);
-    module.SetCharge(150);
-    module.SetCharge(CommandeFinCycle);
-    EXPECT_EQ(ligne->Ecrits, (Octets{0, 150, 254}));
-    EXPECT_EQ(ligne->Traces, (Journal{"write", "write", "write"})) << "no purge, no read";
-
-    ligne->Ecrits.clear();
-    ligne->Repond(0xFD, {'Z', 'Y', 'V', 1, 2, 3});
-    EXPECT_EQ(module.LectureVersion(), std::string("ZYV\x01\x02\x03", 6));
-    EXPECT_EQ(ligne->Ecrits, Octets{0xFD});
-    ligne->Repond(0xFD, {'Z', 'Y', 'V'});
     std::string s = "ancien";
     module.LectureVersion(s);
     EXPECT_EQ(s, "");
-    EXPECT_FALSE(module.Connecte());
 }
 
 TEST_F(Liaison, TempsDuCycleDeCharge) {
@@ -183,13 +145,10 @@ TEST_F(Liaison, TempsDuCycleDeCharge) {
     module.SetTemps0();
     horloge.Avance(15750); // across midnight
     module.LectureValeur();
-    EXPECT_EQ(etude->MesureCourante[GTemps], 1575);
-    EXPECT_EQ(etude->PasCharge, 32);
-
+    EXPECT_EQ(std::pair(etude->MesureCourante[GTemps], etude->PasCharge), std::pair(1575, 32));
     etude->Travail.TypeEtude = EtudeCaractMoteur;
     module.LectureValeur();
-    EXPECT_EQ(etude->MesureCourante[GTemps], 0);
-    EXPECT_EQ(etude->PasCharge, 0);
+    EXPECT_EQ(std::pair(etude->MesureCourante[GTemps], etude->PasCharge), std::pair(0, 0));
 }
 
 TEST(ListePorts, SimulDernierEtNomExact) {

@@ -1,15 +1,13 @@
-// The demo folder: readable studies that look like a real bench session.
+// The demo folder: readable studies that look like a real bench session, rebuilt identically.
 #include "core/sim/DossierDemo.h"
 
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,25 +21,14 @@ struct MessagesNotes final : Messages {
     void Avertissement(const std::string& texte) override { textes.push_back(texte); }
 };
 
-class DossierDemo : public ::testing::Test {
-protected:
-    QTemporaryDir dossier;
+QString Chemin(const QTemporaryDir& racine, const std::string& nom) {
+    return racine.filePath(QStringLiteral("Fichiers/") + QString::fromStdString(nom));
+}
+
+TEST(DossierDemo, ConfigurationEtEtudesRelisiblesEtReproductibles) {
+    QTemporaryDir dossier, autre;
     MessagesNotes messages;
-    std::unique_ptr<Etude> e = std::make_unique<Etude>();
-
-    std::int32_t V(int t, int q, int i) const { return e->Travail.Essai(t).Valeur(q, i); }
-    std::int32_t Dernier(int t) const { return e->Travail.Essai(t).DernierPoint; }
-    static QString Chemin(const QString& racine, const std::string& nom) {
-        return QDir(racine).filePath(QStringLiteral("Fichiers/") + QString::fromStdString(nom));
-    }
-    static QByteArray Octets(const QString& racine, const std::string& nom) {
-        QFile f(Chemin(racine, nom));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-};
-
-TEST_F(DossierDemo, ConfigurationEtEtudesRelisiblesEtReproductibles) {
-    QTemporaryDir autre;
+    auto e = std::make_unique<Etude>();
     ASSERT_TRUE(EcrireDossierDemo(dossier.path().toStdString(), messages));
     ASSERT_TRUE(EcrireDossierDemo(autre.path().toStdString(), messages));
     e->RepertoireProgramme = dossier.path().toStdString();
@@ -53,13 +40,15 @@ TEST_F(DossierDemo, ConfigurationEtEtudesRelisiblesEtReproductibles) {
     ASSERT_EQ(FichiersDemo().size(), 4u);
     for (std::size_t f = 0; f < 4; ++f) {
         const std::string& nom = FichiersDemo()[f].Nom;
-        SCOPED_TRACE(nom);
-        ASSERT_TRUE(LireTravail(*e, Chemin(dossier.path(), nom).toStdString(), messages));
+        ASSERT_TRUE(LireTravail(*e, Chemin(dossier, nom).toStdString(), messages)) << nom;
         EXPECT_EQ(e->Travail.TypeEtude, types[f]);
         EXPECT_GT(NbCaract(*e), 0);
-        for (int t = 1; t <= e->Travail.NbEssais; ++t) EXPECT_GE(Dernier(t), 0) << t;
+        for (int t = 1; t <= e->Travail.NbEssais; ++t)
+            EXPECT_GT(e->Travail.Essai(t).NbPoints(), 10) << nom << " " << t;
         // Same seeds, same bytes: rebuilding the folder does not churn the files.
-        EXPECT_EQ(Octets(dossier.path(), nom), Octets(autre.path(), nom));
+        QFile a(Chemin(dossier, nom)), b(Chemin(autre, nom));
+        EXPECT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        EXPECT_EQ(a.readAll(), b.readAll()) << nom;
     }
     EXPECT_TRUE(messages.textes.empty());
 
@@ -69,69 +58,6 @@ TEST_F(DossierDemo, ConfigurationEtEtudesRelisiblesEtReproductibles) {
     f.close();
     EXPECT_FALSE(EcrireDossierDemo(occupe.toStdString(), messages));
     EXPECT_EQ(messages.textes, std::vector<std::string>{MessageErreurEcriture});
-}
-
-// What a student expects of the machines: the motor slows down and draws more current as the
-// torque grows, faster at a higher supply; the generator's voltage drops under load.
-TEST_F(DossierDemo, CaracteristiquesPhysiques) {
-    ASSERT_TRUE(EnregistreCaractMoteur(*e));
-    ASSERT_EQ(e->Travail.NbEssais, 3);
-    for (int t = 1; t <= 3; ++t) {
-        const int d = Dernier(t);
-        EXPECT_GT(V(t, GCouple, d), V(t, GCouple, 0) + 50) << t;
-        EXPECT_LT(V(t, GVitesse, d), V(t, GVitesse, 0) - 100) << t;
-        EXPECT_GT(V(t, GCourantMoteur, d), V(t, GCourantMoteur, 0)) << t;
-        EXPECT_TRUE(t == 1 || V(t, GVitesse, 0) > V(t - 1, GVitesse, 0)) << "higher supply";
-    }
-    ASSERT_TRUE(EnregistreCaractGeneratrice(*e));
-    const int d = Dernier(1);
-    EXPECT_LT(V(1, GTensionGene, d), V(1, GTensionGene, 0));
-    for (int i = 0; i <= d; ++i) EXPECT_LE(V(1, GPuissanceGene, i), V(1, GPuissanceMeca, i) + 5);
-}
-
-// A full cycle: about 200 points over 60 s, time growing, the profile visible in the values.
-TEST_F(DossierDemo, CyclesDeChargeComplets) {
-    const auto valeurVers = [this](int t, int q, std::int32_t temps) {
-        std::int32_t v = 0;
-        for (int i = 0; i <= Dernier(t) && V(t, GTemps, i) <= temps; ++i) v = V(t, q, i);
-        return v;
-    };
-    ASSERT_TRUE(EnregistreChargeMoteur(*e));
-    for (int t = 1; t <= e->Travail.NbEssais; ++t) {
-        EXPECT_NEAR(Dernier(t), 200, 5);
-        EXPECT_GE(V(t, GTemps, Dernier(t)), 5975);
-        for (int i = 1; i <= Dernier(t); ++i) ASSERT_GT(V(t, GTemps, i), V(t, GTemps, i - 1));
-        // Full load on the plateau from 5 s to 10 s slows the motor down.
-        EXPECT_LT(valeurVers(t, GVitesse, 950), V(t, GVitesse, 0) - 100) << t;
-    }
-    ASSERT_TRUE(EnregistreChargeGeneratrice(*e));
-    // 100 % from 0 to 10 s, 10 % from 10 s to 20 s.
-    EXPECT_GT(valeurVers(1, GCourantGene, 950), 3 * valeurVers(1, GCourantGene, 1950));
-}
-
-// Every study opens with axes that hold all its points without being needlessly wide.
-TEST_F(DossierDemo, ZoomsCadrentLesPoints) {
-    const std::int32_t diviseurs[51] = {
-        10,  11,  12,  13,  14,  15,  16,  18,  20,  22,  24,  26,  28,  30,  34,  38,  42,
-        46,  50,  55,  60,  68,  75,  82,  90,  100, 110, 120, 130, 140, 150, 160, 180, 200,
-        220, 240, 260, 280, 300, 340, 380, 420, 460, 500, 550, 600, 680, 750, 820, 900, 1000};
-    for (const FichierDemo& f : FichiersDemo()) {
-        SCOPED_TRACE(f.Nom);
-        ASSERT_TRUE(f.Enregistre(*e, f.Graine));
-        for (const TCaract& c : e->Travail.Caract) {
-            if (!c.Defini) continue;
-            for (auto [q, zoom] : {std::pair{c.GrandeurX, c.ZoomX}, {c.GrandeurY, c.ZoomY}}) {
-                ASSERT_TRUE(zoom >= 0 && zoom <= 50);
-                const std::int32_t etendue =
-                    e->Travail.Grandeurs[q].PleineEchelle * 20 / diviseurs[zoom];
-                std::int32_t maximum = 0;
-                for (int t = 1; t <= e->Travail.NbEssais; ++t)
-                    for (int i = 0; i <= Dernier(t); ++i) maximum = std::max(maximum, V(t, q, i));
-                EXPECT_LE(maximum, etendue) << "grandeur " << q;
-                EXPECT_GT(maximum, etendue / 2) << "grandeur " << q;
-            }
-        }
-    }
 }
 
 } // namespace

@@ -1,13 +1,10 @@
-// The desktop's message boxes and Qt's own captions, as the user sees them.
+// The desktop's message boxes, as the user sees them.
 #include "ui/app/ServicesQt.h"
-#include "ui/app/Traductions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QDialogButtonBox>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -62,17 +59,6 @@ private slots:
         Repondra(QStringLiteral("OK"));
         s.Erreur("Erreur A1 ");
         QCOMPARE(Vu, (QStringList{"Erreur", "Erreur A1 ", "OK"}));
-    }
-
-    // Qt's own captions follow the program's language, not the desktop's.
-    void traductionsFrancaises() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        InstalleTraductionsFrancaises(*qApp);
-        QDialogButtonBox b(QDialogButtonBox::Cancel | QDialogButtonBox::Yes | QDialogButtonBox::No);
-        QCOMPARE(b.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
-        QCOMPARE(b.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Oui"));
-        QCOMPARE(b.button(QDialogButtonBox::No)->text(), QStringLiteral("&Non"));
-        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
     }
 };
 
