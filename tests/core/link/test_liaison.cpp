@@ -1,4 +1,4 @@
-// The port and the module protocol over a scripted line on a manual clock.
+// Frame decoding, then the port and the module protocol over a scripted line on a manual clock.
 #include "core/link/ConfigCom.h"
 #include "core/link/Horloge.h"
 #include "core/link/ListePorts.h"
@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <numeric>
 
@@ -20,6 +21,37 @@ using Journal = std::vector<std::string>;
 using Octets = std::vector<std::uint8_t>;
 
 const Octets ReponseExemple{0x09, 0x7E, 0x05, 0x50, 0x0D, 0x7A, 0x00, 0xFD, 0x07, 0xD0, 0x03, 0xE8};
+
+TEST(Decodage, ReposSansCourantEtPleineEchelle) {
+    // At rest no mechanical power: neither efficiency can be formed.
+    TMesure m = CalculeMesure({2400, 500, 0, 300, 1500, 800}, EtudeCaractMoteur, 0).Mesure;
+    EXPECT_EQ((std::array{m[GPuissanceMeca], m[GPuissanceMoteur], m[GRendementMoteur],
+                          m[GRendementGene]}),
+              (std::array{0, 1200, 0, 0}));
+    m = CalculeMesure({2400, 0, 3000, 300, 0, 0}, EtudeCaractMoteur, 0).Mesure;
+    EXPECT_EQ(m[GRendementMoteur], 0);
+    EXPECT_EQ(m[GPuissanceMeca], 942); // 3000 x 300 x 3142 / 3000000, past 32 bits midway
+
+    std::array<std::uint8_t, LongueurMesure> o;
+    o.fill(0xFF);
+    m = DecodeMesure(o, EtudeChargeMoteur, 0).Mesure;
+    // 65535^2 x 3142 / 3000000 mechanical power; efficiencies clamped to 100 %.
+    EXPECT_EQ((std::array{m[GVitesse], m[GPuissanceMeca], m[GPuissanceMoteur], m[GRendementMoteur],
+                          m[GRendementGene]}),
+              (std::array{65535, 4498125, 4294836, 1000, 954}));
+}
+
+TEST(Decodage, TempsEtPasDeCharge) {
+    const TrameMesure t{2400, 1000, 3000, 500, 2000, 900};
+    for (int type : {EtudeCaractGeneratrice, EtudeChargeMoteur, EtudeChargeGeneratrice}) {
+        const ResultatMesure r = CalculeMesure(t, type, 1575);
+        EXPECT_EQ(r.Mesure[GTemps] + r.PasCharge, type == EtudeCaractGeneratrice ? 0 : 1575 + 32);
+    }
+    // Half-steps round to the even step.
+    for (auto [centiemes, pas] : {std::pair{1575, 32}, {1525, 30}, {25, 0}, {1574, 31}, {-75, -2}})
+        EXPECT_EQ(PasDepuisCentiemes(centiemes), pas) << centiemes;
+    EXPECT_EQ(TempsEcouleEntre(5000, 5009), 0) << "truncated to the hundredth";
+}
 
 struct Liaison : ::testing::Test {
     HorlogeManuelle horloge;
@@ -41,9 +73,6 @@ struct Liaison : ::testing::Test {
         return port.LitPort(12);
     }
     void Connecte() {
-        port.Nom = "COM7";
-        module.InitialiseComZYV();
-        EXPECT_EQ(port.Nom, "COM7") << "no port chosen: nothing prepared";
         etude->Config.ChoisitPort("/dev/ttyUSB0");
         module.InitialiseComZYV();
         ASSERT_TRUE(module.OuvrirComZYV());

@@ -52,10 +52,6 @@ TEST(Cubique, RowsAtEighthsOnAKnownPolyline) {
         const int x = 8 * static_cast<int>(k < 8 ? k + 1 : k), y0 = k ? ys[k - 1] : 0;
         EXPECT_EQ(l[k], (std::array{static_cast<int>(x0), y0, x, ys[k]})) << "piece " << k;
     }
-    // From point 1 of 5: no first parabola, two Catmull-Rom intervals and the last parabola.
-    s.Efface();
-    TraceCubique(s, V{0, 64, 128, 192, 256}, V(5, 0), 1, 4);
-    EXPECT_EQ(s.Lignes().size(), 16u + 9u);
 }
 
 struct Courbes : ::testing::Test {
@@ -119,7 +115,7 @@ TEST_F(Courbes, FivePointsUseTheThreePointFilterOnPixels) {
     EXPECT_EQ(Trace(5, p), attendu.Lignes());
 }
 
-TEST_F(Courbes, SegmentsBarsAndOutOfRangeBounds) {
+TEST_F(Courbes, SegmentsBarsOutOfRangeBoundsAndNearestPoint) {
     const std::vector<std::pair<int, int>> p{{-500, 300}, {0, 0}, {500, -200}};
     EXPECT_EQ(Trace(1, p),
               (Lignes{{Px(-500), Py(300), Px(0), Py(0)}, {Px(0), Py(0), Px(500), Py(-200)}}));
@@ -133,6 +129,17 @@ TEST_F(Courbes, SegmentsBarsAndOutOfRangeBounds) {
     TraceCourbeGraphe(g, c);
     EXPECT_EQ(surface.Lignes().size(), 2u);
     EXPECT_EQ(PointProche(g, Px(500), Py(-200), c), 2);
+
+    Trace(-1, {{-500, 0}, {500, 0}, {0, 900}, {-500, 0}});
+    // Equidistant from 0 and 1: the lower index wins; the duplicate 3 never beats 0.
+    EXPECT_EQ(PointProche(g, Px(0), Py(0), c), 0);
+    EXPECT_EQ(PointProche(g, Px(-500), Py(0), c), 0);
+    EXPECT_EQ(PointProche(g, 100000, Py(0) + 3000, c), 1) << "no distance limit";
+    EXPECT_EQ(PointProche(g, Px(0), Py(890), c), 2);
+    c.Debut = 1;
+    EXPECT_EQ(PointProche(g, Px(-500), Py(0), c), 3);
+    c.Fin = -1;
+    EXPECT_EQ(PointProche(g, 0, 0, c), -1) << "empty range";
 }
 
 TEST_F(Courbes, FarPositionsSaturateInsteadOfWrapping) {
@@ -173,20 +180,9 @@ TEST_F(Courbes, MarkersAndPens) {
     g.Surface = &page;
     StyloCourbe(g, {9, 0, 2, 12});
     EXPECT_EQ(page.StyloCourant(), (Stylo{0x000000, StyleTrait::Plein, 14, ModeTrait::Copie}));
+    TraceMarqueur(g, 3, 50, 60); // half-size 0,3 mm
+    EXPECT_EQ(page.Traces[0].Points, (Points{{43, 53}, {58, 68}}));
     EXPECT_EQ(page.RemplissageCourant().Style, StyleRemplissage::Transparent);
-}
-
-TEST_F(Courbes, NearestPoint) {
-    Trace(-1, {{-500, 0}, {500, 0}, {0, 900}, {-500, 0}});
-    // Equidistant from 0 and 1: the lower index wins; the duplicate 3 never beats 0.
-    EXPECT_EQ(PointProche(g, Px(0), Py(0), c), 0);
-    EXPECT_EQ(PointProche(g, Px(-500), Py(0), c), 0);
-    EXPECT_EQ(PointProche(g, 100000, Py(0) + 3000, c), 1) << "no distance limit";
-    EXPECT_EQ(PointProche(g, Px(0), Py(890), c), 2);
-    c.Debut = 1;
-    EXPECT_EQ(PointProche(g, Px(-500), Py(0), c), 3);
-    c.Fin = -1;
-    EXPECT_EQ(PointProche(g, 0, 0, c), -1) << "empty range";
 }
 
 TEST_F(Courbes, InvalidLayoutDrawsNothing) {
@@ -269,6 +265,7 @@ TEST_F(Courbes, CursorLetsGoOfASurfaceThatIsReplaced) {
     g.Surface = &petite;
     g.Cadre = {0, 0, 50, 50};
     CalculGraphe(g);
+    EXPECT_EQ(g.CurseurGraphe.Surface, nullptr);
     ecran->Efface();
     CurseurRaz(g);
     EXPECT_TRUE(ecran->Traces.empty() && petite.Traces.empty());

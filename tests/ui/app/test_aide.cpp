@@ -53,15 +53,13 @@ private slots:
             if (!contenu.isNull()) QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenu) > 0);
             f.close();
             fenetre_->show();
-            QVERIFY(message->isVisible());
+            QVERIFY(message->isVisible() && Pages() == 0);
             QVERIFY(message->text().contains(QStringLiteral("« Aide ZYV.pdf » est ") + texte));
-            QCOMPARE(Pages(), 0);
             fenetre_->hide();
         }
         EcrirePdf(2);
         fenetre_->show();
-        QCOMPARE(Pages(), 2);
-        QVERIFY(!message->isVisible());
+        QVERIFY(Pages() == 2 && !message->isVisible());
         EcrirePdf(4); // "Aide" pressed again while the window is still open
         fenetre_->Affiche();
         QCOMPARE(Pages(), 4);

@@ -176,24 +176,20 @@ private slots:
         QVERIFY(charge.isVisible());
 
         // Opening a file: its kind chooses the window.
-        const auto ecrit = [&](const char* fichier, int type) {
-            auto e = std::make_unique<Etude>();
-            NouveauTravail(*e);
-            e->Travail.TypeEtude = type;
-            AjoutePoint(*e);
-            AjoutePoint(*e);
-            const std::string nom = c.Dossier.filePath(fichier).toStdString();
-            if (!EcrireTravail(*e, nom, c.Services)) qFatal("écriture");
-            return nom;
-        };
         AjoutePoint(*c.E);
+        const auto ecrit = [&](const char* fichier, int type) {
+            auto e = std::make_unique<Etude>(*c.E); // one point
+            e->Travail.TypeEtude = type;
+            const std::string nom = c.Dossier.filePath(fichier).toStdString();
+            return EcrireTravail(*e, nom, c.Services) ? nom : std::string();
+        };
         c.Services.Reponses = {Reponse::Non};
         const std::string nom = ecrit("charge.ZYV", EtudeChargeGeneratrice);
         c.Services.Choix = {nom};
         ouvre("ButtonOuvrir");
         QCOMPARE(c.Services.Confirmations.size(), std::size_t(3));
         QCOMPARE(std::pair(c.E->Travail.TypeEtude, c.E->Courant().NbPoints()),
-                 std::pair(int(EtudeChargeGeneratrice), 2));
+                 std::pair(int(EtudeChargeGeneratrice), 1));
         QCOMPARE(c.E->NomFichier, nom);
         QVERIFY(charge.isVisible() && !c.ZYV2->isVisible());
         // A file that cannot be read (kind 9) leaves an empty motor characteristic study.

@@ -48,17 +48,12 @@ private slots:
         d.show();
         QCOMPARE(s->NumComportSelect(), -1);
         d.hide();
-    }
-
-    void configurationWithoutSerialPortsOrListing() {
-        Coquille c{std::string("COM3")};
+        // No serial port at all: the simulated bench alone; OK without a choice changes nothing.
         c.PortsPresents.clear();
-        TConfigCom& d = *c.ConfigCom;
         d.show();
-        TComSelect* s = d.ComSelectZYV();
         QCOMPARE(s->Items(), std::vector<std::string>{NomPortSimule});
         c.Clique(&d, "BitBtnOK");
-        QCOMPARE(c.E->Config.Port(), std::string("COM3")); // nothing selected, nothing changed
+        QCOMPARE(c.E->Config.Port(), std::string("COM9"));
         // The system cannot list its ports: one error box, the list as it was.
         c.ListeEnPanne = true;
         d.show();

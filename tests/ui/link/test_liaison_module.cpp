@@ -127,13 +127,6 @@ private slots:
         journal({"R 255", "R 254"});
         QVERIFY(l.Lit()[GCourantGene] < 20);
     }
-
-    void portAbsent() {
-        Liaison l({"--muet"});
-        QVERIFY(!l.Connecte("/dev/zyv-absent"));
-        l.module.FermeComZYV();
-        QCOMPARE(l.Lit()[GNumero], -1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLiaisonModule)

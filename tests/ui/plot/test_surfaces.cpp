@@ -173,6 +173,11 @@ private slots:
         QSvgRenderer(avec).render(&p);
         p.end();
         QVERIFY(Colores(rendu, QRect(100, y, 500, 1)) > 100);
+        SurfaceVectorielle carre(40, 40, 96); // cross hatch: lines every 8 pixels each way
+        carre.ChoisitRemplissage({0x00FF00, StyleRemplissage::Croix});
+        carre.Rectangle({4, 4, 37, 37});
+        const QByteArray hachures = carre.Termine();
+        QVERIFY(hachures.contains("stroke=\"#00ff00\"") && hachures.count("<polyline") == 8);
 
         // A printed page: no XOR there either.
         QBuffer tampon;
