@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
@@ -15,17 +14,12 @@ namespace {
 // What the next message box showed: title, text, then its sorted button captions.
 QStringList Vu;
 
-// Waits for the next message box, notes what it shows and presses the button captioned bouton.
+// Notes what the next message box shows and presses the button captioned bouton.
 void Repondra(const QString& bouton) {
     Vu.clear();
-    auto* sonde = new QTimer;
-    const QDeadlineTimer limite(5000);
-    QObject::connect(sonde, &QTimer::timeout, [sonde, bouton, limite] {
+    QTimer::singleShot(0, [bouton] {
         auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (boite == nullptr && !limite.hasExpired()) return;
-        sonde->deleteLater();
-        sonde->stop();
-        if (boite == nullptr) return;
+        QVERIFY(boite != nullptr);
         QStringList boutons;
         for (QAbstractButton* b : boite->buttons()) boutons << b->text();
         boutons.sort();
@@ -33,7 +27,6 @@ void Repondra(const QString& bouton) {
         for (QAbstractButton* b : boite->buttons())
             if (b->text() == bouton) b->click();
     });
-    sonde->start(10);
 }
 
 } // namespace
