@@ -27,7 +27,9 @@ struct SceneS {
         for (int graphe = 0; graphe < 4; ++graphe) {
             for (int t = 1; t <= 5; ++t) {
                 auto c = std::make_unique<TCourbe>();
-                c->Dernier = c->Fin = 2000;
+                c->Dernier = 2000;
+                c->Debut = 0;
+                c->Fin = 2000;
                 c->Marqueur = t;
                 c->Interpolation = 5;
                 c->Style = {t, 0, 0, 3};
@@ -70,15 +72,24 @@ QGuiApplication& Application() {
     return app;
 }
 
-// Argument 1: the fast paths of SurfaceImage; 0: one plain QPainter call per primitive.
-void BM_SceneS(benchmark::State& state) {
+void BM_SceneS_Groupee(benchmark::State& state) {
     Application();
     SceneS scene;
     for (auto _ : state) {
-        scene.Trace(state.range(0) != 0);
+        scene.Trace(true);
         benchmark::DoNotOptimize(scene.Image.constBits());
     }
 }
-BENCHMARK(BM_SceneS)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SceneS_Groupee)->Unit(benchmark::kMillisecond);
+
+void BM_SceneS_AppelsQPainter(benchmark::State& state) {
+    Application();
+    SceneS scene;
+    for (auto _ : state) {
+        scene.Trace(false);
+        benchmark::DoNotOptimize(scene.Image.constBits());
+    }
+}
+BENCHMARK(BM_SceneS_AppelsQPainter)->Unit(benchmark::kMillisecond);
 
 } // namespace

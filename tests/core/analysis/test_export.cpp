@@ -1,8 +1,13 @@
 #include "core/analysis/ExportTexte.h"
 #include "core/data/Cp1252.h"
+#include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -18,6 +23,10 @@ void Ajoute(Etude& e, const TMesure& m) {
     e.MesureCourante = m;
     AjoutePoint(e);
 }
+
+struct SansMessages : Messages {
+    void Avertissement(const std::string&) override {}
+};
 
 } // namespace
 
@@ -52,4 +61,40 @@ TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
     EXPECT_EQ(texte.substr(0, texte.find('\t', 8)), "N°\tN\t€");
     EXPECT_NE(texte.find("\r\n#\t(tr/min)\t"), std::string::npos);
     EXPECT_NE(texte.find("\r\n0\t1,500\t"), std::string::npos);
+}
+
+TEST(ZyvExport, PrintsTheValuesOfASavedStudyOrTheReadError) {
+    const auto lance = [](const QStringList& arguments) {
+        QProcess p;
+        p.start(QStringLiteral(ZYV_EXPORT_CHEMIN), arguments);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        const int code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return std::tuple{code, p.readAllStandardOutput().toStdString(),
+                          p.readAllStandardError().trimmed().toStdString()};
+    };
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("étude 1.ZYV");
+    auto e = std::make_unique<Etude>();
+    NouveauTravail(*e);
+    e->Travail.Essai(1).Commentaire.Affecte("\xE9t\xE9");
+    for (int i = 0; i < 40; ++i) {
+        for (int q = 1; q < NbGrandeurs; ++q) e->MesureCourante[q] = i * 37 - q * 11;
+        AjoutePoint(*e);
+    }
+    NouvelEssai(*e);
+    NouvelEssai(*e);
+    AjoutePoint(*e);
+    SansMessages m;
+    ASSERT_TRUE(EcrireTravail(*e, chemin.toStdString(), m));
+
+    const std::string attendu = TexteValeurs(*e, -1);
+    EXPECT_EQ(attendu.substr(0, 15), "Essai 1\tété\r\n");
+    EXPECT_EQ(lance({chemin}), std::tuple(0, attendu, std::string()));
+
+    QFile f(chemin);
+    ASSERT_TRUE(f.resize(2244 + 616 + 100));
+    EXPECT_EQ(lance({chemin}), std::tuple(1, std::string(), std::string(MessageErreurLecture)))
+        << "no partial table";
+    EXPECT_EQ(std::get<0>(lance({dossier.filePath("absent.ZYV")})), 1);
+    EXPECT_EQ(std::get<0>(lance({})), 2);
 }

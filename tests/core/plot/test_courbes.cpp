@@ -185,19 +185,6 @@ TEST_F(Courbes, MarkersAndPens) {
     EXPECT_EQ(page.RemplissageCourant().Style, StyleRemplissage::Transparent);
 }
 
-TEST_F(Courbes, InvalidLayoutDrawsNothing) {
-    g.Cadre = {0, 0, 90, 400};
-    CalculGraphe(g);
-    c.Marqueur = 2;
-    Trace(5, {{0, 0}, {100, 100}, {200, 0}});
-    TracePointCourbe(g, 1, c);
-    TraceDroite(g, c.Style, 0, 0, 10, 10);
-    CurseurPlace(g, 10, 10);
-    EXPECT_TRUE(surface.Traces.empty());
-    EXPECT_EQ(PointProche(g, 0, 0, c), -1);
-    EXPECT_EQ(g.CurseurX, 10) << "the position is kept for the next layout";
-}
-
 TEST_F(Courbes, XorCursorFiguresAndStates) {
     const int x = Px(0), y = Py(0);
     const TRect& k = g.Cadre;
