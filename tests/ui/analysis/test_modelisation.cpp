@@ -1,0 +1,204 @@
+// The modelling window opened from the characteristic study window on a saved study of three
+// trials of speed N against torque C.
+#include "core/data/Operations.h"
+#include "ui/Coquille.h"
+#include "ui/analysis/TCaractModele.h"
+#include "ui/analysis/TFormModelisation.h"
+#include "ui/plot/ZoneTrace.h"
+#include "ui/studies/TFormCaracteristique.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPdfDocument>
+#include <QProcess>
+#include <QSlider>
+#include <QToolButton>
+
+using namespace zyv;
+
+namespace {
+
+constexpr QRgb Rouge = 0xFFFF0000; // trial 1
+
+bool Blanche(const QImage& im) {
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x)
+            if (im.pixel(x, y) != 0xFFFFFFFF) return false;
+    return true;
+}
+
+struct Poste : Coquille {
+    std::unique_ptr<TFormCaracteristique> Etudes;
+    std::unique_ptr<TFormModelisation> F;
+    QString Fichier = Dossier.filePath(QStringLiteral("modeles.ZYV"));
+
+    // Trial 1 lies on N = 3.C + 7 in raw units, trial 2 has one torque only, trial 3 is empty.
+    Poste() : Coquille(std::string("ttyS0")) {
+        Etudes = std::make_unique<TFormCaracteristique>(*E, Liaison, Services, Coquille::F);
+        F = std::make_unique<TFormModelisation>(*E, Services);
+        Coquille::F.FormModelisation = F.get();
+        E->Travail.Caract[1] = {true, true, {}, GCouple, 10, {}, GVitesse, 10, {}, 1};
+        for (int c : {100, 200, 300, 400}) Point(c, 3 * c + 7);
+        NouvelEssai(*E);
+        Point(250, 1000);
+        Point(250, 1100);
+        NouvelEssai(*E);
+        E->EssaiCourant = 1;
+        Etudes->show();
+        Services.Choix = {Fichier.toStdString()};
+        Etudes->findChild<QAction*>(QStringLiteral("Enregistrer1"))->trigger();
+    }
+    void Point(int c, int n) {
+        E->MesureCourante[GCouple] = c;
+        E->MesureCourante[GVitesse] = n;
+        AjoutePoint(*E);
+    }
+    // Opens the window on characteristic 1 from the study window's menu, runs geste in it,
+    // then closes it.
+    void Modelise(const std::function<void()>& geste) {
+        bool fait = false;
+        QTimer::singleShot(0, F.get(), [&] {
+            QTRY_COMPARE(Zone()->Image().size(), Zone()->size());
+            geste();
+            fait = true;
+            F->close();
+        });
+        Etudes->findChild<QAction*>(QStringLiteral("ModCar1"))->trigger();
+        QVERIFY(fait);
+    }
+    template <typename T = QWidget> T* W(const char* nom) const {
+        return F->findChild<T*>(QString::fromLatin1(nom));
+    }
+    void Clique(const char* bouton) const {
+        QTest::mouseClick(W<QToolButton>(bouton), Qt::LeftButton);
+    }
+    QString Texte(const char* nom) const { return W<QLabel>(nom)->text(); }
+    ZoneTrace* Zone() const { return F->CaractAnalyse->findChild<ZoneTrace*>("PaintBox1"); }
+    TGraphe& Ecran() const { return F->CaractAnalyse->GrapheEcran; }
+    // Whether trial 1's colour lies within a pixel of the raw point (c, n).
+    bool RougeVers(int c, int n) const {
+        const QImage im = Zone()->Image();
+        const int x = ValeurVersPixelX(Ecran(), c), y = ValeurVersPixelY(Ecran(), n);
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (im.pixel(x + dx, y + dy) == Rouge) return true;
+        return false;
+    }
+    QByteArray Export(const char* type) const {
+        QProcess p;
+        p.start(QStringLiteral(ZYV_EXPORT_CHEMIN),
+                {"--modele", type, "--x", "C", "--y", "N", Fichier});
+        p.waitForFinished(60000);
+        return p.readAllStandardOutput();
+    }
+};
+
+} // namespace
+
+class TestModelisation : public QObject {
+    Q_OBJECT
+private slots:
+    void boutonsEquationsEtCopie() {
+        Poste p;
+        p.Modelise([&] {
+            QCOMPARE(p.F->windowTitle(), QStringLiteral("Modélisation"));
+            QVERIFY(p.F->isModal());
+            QCOMPARE(p.F->parentWidget(), p.Etudes.get());
+            // No model at first: three empty rows, copying off, the points alone.
+            QCOMPARE(p.W("PanelEditionEquation")->height(), 3 * 24);
+            QVERIFY(p.W("PanelEquation3")->isVisible());
+            QVERIFY(!p.W("PanelEquation4")->isVisible());
+            QCOMPARE(p.W<QLineEdit>("EditEquation1")->text(), QString());
+            QVERIFY(!p.W<QToolButton>("ButtonCopieEquation")->isEnabled());
+            QVERIFY(!p.RougeVers(250, 757));
+
+            p.Clique("ButtonAX");
+            QCOMPARE(p.W<QLineEdit>("EditEquation1")->text(), QStringLiteral("N =   30,2333 x C"));
+            QCOMPARE(p.W<QLineEdit>("EditEquation2")->text(), QStringLiteral("N =   42,0000 x C"));
+            QCOMPARE(p.W<QLineEdit>("EditEquation3")->text(), QStringLiteral("N = 0 x C"));
+            p.Clique("ButtonAXB");
+            QVERIFY(!p.W<QToolButton>("ButtonAX")->isChecked());
+            QVERIFY(p.RougeVers(250, 757)); // on the line, between two points
+            QVERIFY(p.RougeVers(0, 7));     // the line starts at X = 0
+            p.Clique("ButtonCopieEquation");
+            QCOMPARE(p.Services.PressePapiers,
+                     std::string("Essai 1 :  N =   30,0000 x C + 7\r\n"
+                                 "Essai 2 :  N = 0 x C +0\r\nEssai 3 :  N = 0 x C +0\r\n"));
+            p.F->CaractAnalyse->PopupMenu1Popup();
+            QVERIFY(p.F->CaractAnalyse->findChild<QAction*>("Copierlesvaleurs1")->isEnabled());
+
+            // The button down, clicked again, leaves no model.
+            p.Clique("ButtonAXB");
+            QCOMPARE(p.W<QLineEdit>("EditEquation1")->text(), QString());
+            QVERIFY(!p.W<QToolButton>("ButtonCopieEquation")->isEnabled());
+            QVERIFY(!p.RougeVers(250, 757));
+            p.F->CaractAnalyse->PopupMenu1Popup();
+            QVERIFY(!p.F->CaractAnalyse->findChild<QAction*>("Copierlesvaleurs1")->isEnabled());
+            p.Clique("ButtonAX2BXC");
+        });
+        // The choice stays for the next showing; the study is untouched but for slot 0.
+        p.Modelise([&] {
+            QVERIFY(p.W<QToolButton>("ButtonAX2BXC")->isChecked());
+            QVERIFY(p.W<QLineEdit>("EditEquation1")->text().startsWith(QStringLiteral("N = ")));
+        });
+        QCOMPARE(p.E->Travail.Caract[0], p.E->Travail.Caract[1]);
+    }
+
+    void curseurLibreImageEtPage() {
+        Poste p;
+        p.Modelise([&] {
+            TGraphe& g = p.Ecran();
+            const QImage sansCurseur = p.Zone()->Image().copy();
+            // Two X steps of 5,0 mN.m and one Y step of 500 tr/min from the origin.
+            const QPoint ou(static_cast<int>(g.AxeX.PixOrigine + 2 * g.AxeX.PixPas),
+                            static_cast<int>(g.AxeY.PixOrigine - g.AxeY.PixPas));
+            QTest::mouseClick(p.Zone(), Qt::LeftButton, {}, ou);
+            QCOMPARE(p.Texte("TextValeurX"), QStringLiteral("10,0 mN.m"));
+            QCOMPARE(p.Texte("TextValeurY"), QStringLiteral("500 tr/min"));
+            QVERIFY(p.Zone()->Image() != sansCurseur);
+            p.W<QSlider>("ZoomX")->setValue(20); // a redraw keeps the cursor where it was
+            QCOMPARE(p.Texte("TextValeurX"), QStringLiteral("10,0 mN.m"));
+            p.W<QSlider>("ZoomX")->setValue(10);
+
+            // The picture carries the read-outs in its top band, the page as well.
+            p.Clique("ButtonCopieCaract");
+            QVERIFY(p.Services.ImageSvg.contains("Vitesse de rotation : 500 tr/min"));
+            const QRect bande(0, 0, p.Services.ImagePng.width(), p.Services.ImagePng.height() / 20);
+            QVERIFY(!Blanche(p.Services.ImagePng.copy(bande)));
+            p.Services.FichierPdf = p.Dossier.filePath(QStringLiteral("modele.pdf"));
+            p.Clique("ButtonImpression");
+            QPdfDocument pdf;
+            QCOMPARE(pdf.load(p.Services.FichierPdf), QPdfDocument::Error::None);
+            QVERIFY(pdf.getAllText(0).text().contains(QStringLiteral("500 tr/min")));
+
+            // Escape hides the cursor and keeps the window; the band is then empty.
+            QTest::keyClick(p.W("EditEquation1"), Qt::Key_Escape);
+            QVERIFY(p.F->isVisible());
+            QCOMPARE(p.Texte("TextValeurX"), QStringLiteral("--"));
+            QCOMPARE(p.Texte("TextValeurY"), QStringLiteral("--"));
+            QCOMPARE(p.Zone()->Image(), sansCurseur);
+            p.Clique("ButtonCopieCaract");
+            QVERIFY(Blanche(p.Services.ImagePng.copy(bande)));
+
+            // A model change turns it off as well.
+            QTest::mouseClick(p.Zone(), Qt::LeftButton, {}, ou);
+            p.Clique("ButtonAX");
+            QCOMPARE(p.Texte("TextValeurX"), QStringLiteral("--"));
+        });
+    }
+
+    void memeTexteQueZyvExport() {
+        Poste p;
+        for (const char* type : {"2", "4", "1"}) {
+            p.Modelise([&] {
+                p.Clique(*type == '1' ? "ButtonAX" : *type == '2' ? "ButtonAXB" : "ButtonAX2BXC");
+                p.Clique("ButtonCopieEquation");
+            });
+            QCOMPARE(p.Export(type), QByteArray::fromStdString(p.Services.PressePapiers));
+        }
+    }
+};
+
+QTEST_MAIN(TestModelisation)
+#include "test_modelisation.moc"
