@@ -153,10 +153,7 @@ void TFormModelisation::Imprimer1Click() {
     QPrinter& imprimante = Imprimante();
     if (!services_.DialogueImpression(imprimante, this)) return;
     SurfacePage page(imprimante);
-    const int pw = imprimante.width(), ph = imprimante.height();
-    const int w = pw * 28 / 30;
-    const int l = w / 28;
-    const int h = std::min(ph, w);
+    const auto [w, l, h] = MiseEnPageImpression(imprimante.width(), imprimante.height());
     page.Decoupe({l, h / 20, w, h * 17 / 20});
     TGraphe& g = CaractAnalyse->GraphePage;
     g.Surface = &page;

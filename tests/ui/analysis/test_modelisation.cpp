@@ -30,14 +30,15 @@ bool Blanche(const QImage& im) {
 
 struct Poste : Coquille {
     std::unique_ptr<TFormCaracteristique> Etudes;
-    std::unique_ptr<TFormModelisation> F;
+    std::unique_ptr<TFormModelisation> Fenetre;
     QString Fichier = Dossier.filePath(QStringLiteral("modeles.ZYV"));
 
-    // Trial 1 lies on N = 3.C + 7 in raw units, trial 2 has one torque only, trial 3 is empty.
+    // Trial 1 lies on N = 3.C + 7 in raw units, trial 2 has one torque only, trial 3 is empty;
+    // the study's curves are cubic.
     Poste() : Coquille(std::string("ttyS0")) {
-        Etudes = std::make_unique<TFormCaracteristique>(*E, Liaison, Services, Coquille::F);
-        F = std::make_unique<TFormModelisation>(*E, Services);
-        Coquille::F.FormModelisation = F.get();
+        Etudes = std::make_unique<TFormCaracteristique>(*E, Liaison, Services, F);
+        Fenetre = std::make_unique<TFormModelisation>(*E, Services);
+        F.FormModelisation = Fenetre.get();
         E->Travail.Caract[1] = {true, true, {}, GCouple, 10, {}, GVitesse, 10, {}, 1};
         for (int c : {100, 200, 300, 400}) Point(c, 3 * c + 7);
         NouvelEssai(*E);
@@ -45,6 +46,7 @@ struct Poste : Coquille {
         Point(250, 1100);
         NouvelEssai(*E);
         E->EssaiCourant = 1;
+        E->Travail.Interpolation = 2;
         Etudes->show();
         Services.Choix = {Fichier.toStdString()};
         Etudes->findChild<QAction*>(QStringLiteral("Enregistrer1"))->trigger();
@@ -58,24 +60,24 @@ struct Poste : Coquille {
     // then closes it.
     void Modelise(const std::function<void()>& geste) {
         bool fait = false;
-        QTimer::singleShot(0, F.get(), [&] {
+        QTimer::singleShot(0, Fenetre.get(), [&] {
             QTRY_COMPARE(Zone()->Image().size(), Zone()->size());
             geste();
             fait = true;
-            F->close();
+            Fenetre->close();
         });
         Etudes->findChild<QAction*>(QStringLiteral("ModCar1"))->trigger();
         QVERIFY(fait);
     }
     template <typename T = QWidget> T* W(const char* nom) const {
-        return F->findChild<T*>(QString::fromLatin1(nom));
+        return Fenetre->findChild<T*>(QString::fromLatin1(nom));
     }
     void Clique(const char* bouton) const {
         QTest::mouseClick(W<QToolButton>(bouton), Qt::LeftButton);
     }
     QString Texte(const char* nom) const { return W<QLabel>(nom)->text(); }
-    ZoneTrace* Zone() const { return F->CaractAnalyse->findChild<ZoneTrace*>("PaintBox1"); }
-    TGraphe& Ecran() const { return F->CaractAnalyse->GrapheEcran; }
+    ZoneTrace* Zone() const { return Fenetre->CaractAnalyse->findChild<ZoneTrace*>("PaintBox1"); }
+    TGraphe& Ecran() const { return Fenetre->CaractAnalyse->GrapheEcran; }
     // Whether trial 1's colour lies within a pixel of the raw point (c, n).
     bool RougeVers(int c, int n) const {
         const QImage im = Zone()->Image();
@@ -102,16 +104,16 @@ private slots:
     void boutonsEquationsEtCopie() {
         Poste p;
         p.Modelise([&] {
-            QCOMPARE(p.F->windowTitle(), QStringLiteral("Modélisation"));
-            QVERIFY(p.F->isModal());
-            QCOMPARE(p.F->parentWidget(), p.Etudes.get());
+            QCOMPARE(p.Fenetre->windowTitle(), QStringLiteral("Modélisation"));
+            QVERIFY(p.Fenetre->isModal());
+            QCOMPARE(p.Fenetre->parentWidget(), p.Etudes.get());
             // No model at first: three empty rows, copying off, the points alone.
             QCOMPARE(p.W("PanelEditionEquation")->height(), 3 * 24);
             QVERIFY(p.W("PanelEquation3")->isVisible());
             QVERIFY(!p.W("PanelEquation4")->isVisible());
             QCOMPARE(p.W<QLineEdit>("EditEquation1")->text(), QString());
             QVERIFY(!p.W<QToolButton>("ButtonCopieEquation")->isEnabled());
-            QVERIFY(!p.RougeVers(250, 757));
+            QVERIFY(!p.RougeVers(250, 757)); // points unconnected
 
             p.Clique("ButtonAX");
             QCOMPARE(p.W<QLineEdit>("EditEquation1")->text(), QStringLiteral("N =   30,2333 x C"));
@@ -125,16 +127,18 @@ private slots:
             QCOMPARE(p.Services.PressePapiers,
                      std::string("Essai 1 :  N =   30,0000 x C + 7\r\n"
                                  "Essai 2 :  N = 0 x C +0\r\nEssai 3 :  N = 0 x C +0\r\n"));
-            p.F->CaractAnalyse->PopupMenu1Popup();
-            QVERIFY(p.F->CaractAnalyse->findChild<QAction*>("Copierlesvaleurs1")->isEnabled());
+            p.Fenetre->CaractAnalyse->PopupMenu1Popup();
+            QVERIFY(
+                p.Fenetre->CaractAnalyse->findChild<QAction*>("Copierlesvaleurs1")->isEnabled());
 
             // The button down, clicked again, leaves no model.
             p.Clique("ButtonAXB");
             QCOMPARE(p.W<QLineEdit>("EditEquation1")->text(), QString());
             QVERIFY(!p.W<QToolButton>("ButtonCopieEquation")->isEnabled());
             QVERIFY(!p.RougeVers(250, 757));
-            p.F->CaractAnalyse->PopupMenu1Popup();
-            QVERIFY(!p.F->CaractAnalyse->findChild<QAction*>("Copierlesvaleurs1")->isEnabled());
+            p.Fenetre->CaractAnalyse->PopupMenu1Popup();
+            QVERIFY(
+                !p.Fenetre->CaractAnalyse->findChild<QAction*>("Copierlesvaleurs1")->isEnabled());
             p.Clique("ButtonAX2BXC");
         });
         // The choice stays for the next showing; the study is untouched but for slot 0.
@@ -168,13 +172,14 @@ private slots:
             QVERIFY(!Blanche(p.Services.ImagePng.copy(bande)));
             p.Services.FichierPdf = p.Dossier.filePath(QStringLiteral("modele.pdf"));
             p.Clique("ButtonImpression");
+            p.Clique("ButtonImpression"); // the first page's cursor is not drawn on the second
             QPdfDocument pdf;
             QCOMPARE(pdf.load(p.Services.FichierPdf), QPdfDocument::Error::None);
             QVERIFY(pdf.getAllText(0).text().contains(QStringLiteral("500 tr/min")));
 
             // Escape hides the cursor and keeps the window; the band is then empty.
             QTest::keyClick(p.W("EditEquation1"), Qt::Key_Escape);
-            QVERIFY(p.F->isVisible());
+            QVERIFY(p.Fenetre->isVisible());
             QCOMPARE(p.Texte("TextValeurX"), QStringLiteral("--"));
             QCOMPARE(p.Texte("TextValeurY"), QStringLiteral("--"));
             QCOMPARE(p.Zone()->Image(), sansCurseur);
