@@ -10,28 +10,15 @@
 #include <memory>
 #include <random>
 
+#include "Scenes.h"
 #include "core/data/Operations.h"
-#include "ui/app/Services.h"
 #include "ui/plot/HoteTrace.h"
 #include "ui/plot/TCaractMachine.h"
 
 namespace {
 
 using namespace zyv;
-
-struct ServicesMuets : Services {
-    void Avertissement(const std::string&) override {}
-    void Erreur(const std::string&) override {}
-    Reponse Confirmation(const std::string&) override { return Reponse::Annuler; }
-    bool Ouvrir(DialogueFichier&) override { return false; }
-    bool Enregistrer(DialogueFichier&) override { return false; }
-    bool Question(const std::string&) override { return false; }
-    void CopieTexte(const std::string&) override {}
-    void CopieImage(const QByteArray&, const QImage&) override {}
-    bool DialogueImpression(QPrinter&, QWidget*) override { return false; }
-    void ConfigurationImprimante(QPrinter&, QWidget*) override {}
-    void Bip() override {}
-};
+using bench::ServicesMuets;
 
 struct SceneF : HoteTrace {
     std::unique_ptr<Etude> E = std::make_unique<Etude>();

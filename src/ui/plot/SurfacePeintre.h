@@ -12,6 +12,8 @@
 #include <QPolygon>
 #include <QSvgGenerator>
 
+#include <algorithm>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -104,6 +106,19 @@ public:
     explicit SurfacePage(QPagedPaintDevice& page);
     ~SurfacePage() override;
 };
+
+// The layout of a printed page, in device pixels: a usable width of 28/30 of the page, a left
+// margin of a 28th of it and a height limited to that width (a square at the top of a portrait
+// page).
+struct MiseEnPage {
+    int Largeur = 0;
+    int Marge = 0;
+    int Hauteur = 0;
+};
+inline MiseEnPage MiseEnPageImpression(int largeurPage, int hauteurPage) {
+    const int w = largeurPage * 28 / 30;
+    return {w, w / 28, std::min(hauteurPage, w)};
+}
 
 } // namespace zyv
 

@@ -307,8 +307,7 @@ void TFormCaracteristique::Setmenu() {
         u.SuppressionEssai1->menuAction()->setEnabled(n > 1);
     }
     u.Configurationmatrielle1->setEnabled(!module_.Connecte());
-    // The modelling window comes with its own work; until it exists the command stays off.
-    u.Modelisation1->menuAction()->setEnabled(inactif && fenetres_.FormModelisation != nullptr);
+    u.Modelisation1->menuAction()->setEnabled(inactif);
     u.ButtonAffichage->setEnabled(true);
 
     QToolButton* const boutons[] = {u.ButtonCar1, u.ButtonCar2, u.ButtonCar3, u.ButtonCar4};
