@@ -14,8 +14,8 @@
 #include <memory>
 #include <random>
 
+#include "Scenes.h"
 #include "core/data/Operations.h"
-#include "ui/app/Services.h"
 #include "ui/plot/HoteTrace.h"
 #include "ui/plot/TCaractMachine.h"
 #include "ui/plot/TTemporelMachine.h"
@@ -23,20 +23,7 @@
 namespace {
 
 using namespace zyv;
-
-struct ServicesMuets : Services {
-    void Avertissement(const std::string&) override {}
-    void Erreur(const std::string&) override {}
-    Reponse Confirmation(const std::string&) override { return Reponse::Annuler; }
-    bool Ouvrir(DialogueFichier&) override { return false; }
-    bool Enregistrer(DialogueFichier&) override { return false; }
-    bool Question(const std::string&) override { return false; }
-    void CopieTexte(const std::string&) override {}
-    void CopieImage(const QByteArray&, const QImage&) override {}
-    bool DialogueImpression(QPrinter&, QWidget*) override { return false; }
-    void ConfigurationImprimante(QPrinter&, QWidget*) override {}
-    void Bip() override {}
-};
+using bench::ServicesMuets;
 
 // A study window reduced to its frames, answering nothing but the cursor.
 struct Scene : HoteTrace {

@@ -1,5 +1,5 @@
+#include "Scenes.h"
 #include "core/analysis/TexteModeles.h"
-#include "core/data/Operations.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,16 +11,7 @@ namespace {
 // equations included: what the modelling window does for one click on each model button.
 void BM_ModelesEtudeComplete(benchmark::State& state) {
     using namespace zyv;
-    auto e = std::make_unique<Etude>();
-    NouveauTravail(*e);
-    for (int t = 1; t <= NbEssaisMax; ++t) {
-        if (t > 1) NouvelEssai(*e);
-        for (int i = 0; i < NbPointsMax; ++i) {
-            e->MesureCourante[GVitesse] = 7500 - i * 3;
-            e->MesureCourante[GCouple] = 100 * t + i / 3 - i * i / 20000 + i % 7;
-            AjoutePoint(*e);
-        }
-    }
+    const auto e = bench::EtudeCoupleVitesse();
     for (auto _ : state) {
         for (int type : {ModeleAX, ModeleAXB, ModeleAX2BXC}) {
             const TModeles m = Modelisation(e->Travail, type, GVitesse, GCouple);

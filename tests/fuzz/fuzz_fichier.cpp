@@ -1,6 +1,7 @@
 // Any bytes given to the study-file and configuration readers: no crash, no read or write out
-// of bounds, whatever is accepted is written back as the same bytes, and an accepted study
-// survives the text export, the sorts and a point deletion.
+// of bounds, whatever is accepted holds indices within their tables and is written back as the
+// same bytes (the two unread lengths cut to fit), and an accepted study survives the text
+// export, the sorts and a point deletion.
 #include "core/analysis/ExportTexte.h"
 #include "core/data/CodecFichier.h"
 #include "core/data/Operations.h"
@@ -10,9 +11,16 @@
 
 namespace {
 
-bool EstBooleen(std::size_t pos) {
-    if (pos < 172 || pos >= 372) return false;
-    return (pos - 172) % zyv::TailleCaract < 2;
+// The byte written back for the byte read at pos.
+std::uint8_t Relu(const std::uint8_t* data, std::size_t pos) {
+    if (pos == 0) return std::min<std::uint8_t>(data[0], 21); // signature length
+    if (pos == 44) return std::min<std::uint8_t>(data[44], 15);
+    if (pos >= 172 && pos < 372 && (pos - 172) % zyv::TailleCaract < 2) return data[pos] != 0;
+    return data[pos];
+}
+
+bool Dans(std::int32_t v, std::int32_t min, std::int32_t max) {
+    return v >= min && v <= max;
 }
 
 } // namespace
@@ -25,10 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (DecodeTravail(etude->Travail, octets)) {
         const auto ecrit = EncodeTravail(etude->Travail);
         if (ecrit.size() > size) __builtin_trap();
-        for (std::size_t k = 0; k < ecrit.size(); ++k) {
-            const std::uint8_t attendu = EstBooleen(k) ? (data[k] != 0) : data[k];
-            if (ecrit[k] != attendu) __builtin_trap();
-        }
+        for (std::size_t k = 0; k < ecrit.size(); ++k)
+            if (ecrit[k] != Relu(data, k)) __builtin_trap();
+        const TTravail& t = etude->Travail;
+        bool dans = Dans(t.TypeEtude, 0, 3) && Dans(t.Interpolation, -1, 5);
+        for (const TCaract& c : t.Caract)
+            dans = dans && Dans(c.GrandeurX, 0, 12) && Dans(c.GrandeurY, 0, 12) &&
+                   Dans(c.ZoomX, 0, 50) && Dans(c.ZoomY, 0, 50) && Dans(c.Quadrants, 0, 8);
+        for (int k = 1; k <= t.NbEssais; ++k)
+            dans = dans && Dans(t.Essai(k).TypeCharge, 0, 6) && Dans(t.Essai(k).TriGrandeur, 0, 12);
+        if (!dans) __builtin_trap();
         etude->EssaiCourant = 1;
         const std::string texte = TexteValeurs(*etude, -1);
         if (!texte.empty() && texte.substr(texte.size() - 2) != "\r\n") __builtin_trap();

@@ -17,14 +17,12 @@ struct Lecteur {
         std::int32_t v = 0;
         const std::size_t k = n < 4 ? n : 4;
         std::memcpy(&v, d, k);
-        d += k;
-        n -= k;
+        d += k, n -= k;
         return v;
     }
     std::int32_t Petit(int lo, int hi) {
-        const std::int64_t v = Entier();
-        return static_cast<std::int32_t>(lo +
-                                         ((v % (hi - lo + 1)) + (hi - lo + 1)) % (hi - lo + 1));
+        const std::int64_t v = Entier(), m = hi - lo + 1;
+        return static_cast<std::int32_t>(lo + (v % m + m) % m);
     }
 };
 
@@ -33,7 +31,7 @@ struct Lecteur {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zyv;
     Lecteur l{data, size};
-    SurfaceEnregistreuse s(l.Petit(1, 2400));
+    SurfaceEnregistreuse s(l.Petit(1, 2400), l.Petit(0, 1) == 1);
     TGraphe g;
     g.Surface = &s;
     g.Cadre = {l.Entier(), l.Entier(), l.Entier(), l.Entier()};
@@ -68,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PointProche(g, l.Entier(), l.Entier(), *c);
     CurseurPlace(g, static_cast<std::int64_t>(l.Entier()) << l.Petit(0, 31), l.Entier());
     CurseurRafraichit(g);
+    if (l.Petit(0, 1) == 1) CurseurOublie(g);
     CurseurCache(g);
     CurseurRaz(g);
     PixelVersValeurX(g, l.Entier());

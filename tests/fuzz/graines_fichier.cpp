@@ -31,7 +31,11 @@ int main(int argc, char** argv) {
     Ecrit(graines / "vide.ZYV", EncodeTravail(e->Travail));
 
     e->Travail.Titre.Affecte("Moteur");
-    e->Travail.Caract[1].Defini = true;
+    // Every index at the far end of its range.
+    e->Travail.TypeEtude = EtudeChargeGeneratrice;
+    e->Travail.Interpolation = 5;
+    e->Travail.Caract[1] = TCaract{true, true, {}, 12, 50, {}, 12, 50, {}, 8};
+    e->Travail.Essai(1).TypeCharge = 6;
     for (int i = 0; i < 3; ++i) {
         for (int q = 0; q < NbGrandeurs; ++q) e->MesureCourante[q] = i * 1000 - q;
         AjoutePoint(*e);

@@ -6,6 +6,12 @@ namespace zyv {
 
 namespace {
 
+// Ends of the ranges a study file's indices must respect.
+constexpr std::int32_t PositionZoomMax = 50;
+constexpr std::int32_t QuadrantsMax = 8;
+constexpr std::int32_t TypeChargeMax = 6; // the seven load profiles
+constexpr std::int32_t InterpolationMax = 5;
+
 class Ecrivain {
 public:
     explicit Ecrivain(std::vector<std::uint8_t>& o) : o_(o) {}
@@ -39,7 +45,10 @@ class Lecteur {
 public:
     explicit Lecteur(std::span<const std::uint8_t> o) : o_(o) {}
     bool Ok() const { return ok_; }
-    void Echec() { ok_ = false; }
+    // Values that index a table elsewhere must lie in it.
+    void Borne(std::int32_t v, std::int32_t min, std::int32_t max) {
+        if (v < min || v > max) ok_ = false;
+    }
     bool Disponible(std::size_t n) {
         if (ok_ && o_.size() - pos_ < n) ok_ = false;
         return ok_;
@@ -70,14 +79,18 @@ public:
     template <std::size_t N> void Entiers(std::array<std::int32_t, N>& a) {
         for (auto& v : a) Entier(v);
     }
-    // A length byte past the capacity would make every later text read run off the record.
-    template <std::size_t N> void Chaine(ShortString<N>& s) {
+    // A length byte past the capacity would make every later text read run off the record:
+    // refused, or cut to the capacity for a string nobody reads.
+    template <std::size_t N> void Chaine(ShortString<N>& s, bool coupe = false) {
         std::uint8_t n = 0;
         Octet(n);
         if (!Disponible(N)) return;
         if (n > N) {
-            ok_ = false;
-            return;
+            if (!coupe) {
+                ok_ = false;
+                return;
+            }
+            n = N;
         }
         s.Longueur = n;
         for (auto& c : s.Octets) c = static_cast<char>(o_[pos_++]);
@@ -114,6 +127,11 @@ void LitCaract(Lecteur& r, TCaract& c) {
     r.Entier(c.ZoomY);
     r.Entiers(c.ReserveY);
     r.Entier(c.Quadrants);
+    r.Borne(c.GrandeurX, 0, NbGrandeurs - 1);
+    r.Borne(c.GrandeurY, 0, NbGrandeurs - 1);
+    r.Borne(c.ZoomX, 0, PositionZoomMax);
+    r.Borne(c.ZoomY, 0, PositionZoomMax);
+    r.Borne(c.Quadrants, 0, QuadrantsMax);
 }
 
 void EcritGrandeur(Ecrivain& w, const TGrandeur& g) {
@@ -162,10 +180,12 @@ void EcritEssai(Ecrivain& w, const TEssai& e) {
 
 void LitEssai(Lecteur& r, TEssai& e) {
     r.Entier(e.DernierPoint);
-    if (r.Ok() && (e.DernierPoint < -1 || e.DernierPoint >= NbPointsMax)) r.Echec();
+    r.Borne(e.DernierPoint, -1, NbPointsMax - 1);
     r.Entier(e.TriGrandeur);
+    r.Borne(e.TriGrandeur, 0, NbGrandeurs - 1);
     r.Entier(e.TriOrdre);
     r.Entier(e.TypeCharge);
+    r.Borne(e.TypeCharge, 0, TypeChargeMax);
     r.Entier(e.ChargeMax);
     r.Entier(e.ChargeMin);
     r.Entiers(e.Consignes);
@@ -207,16 +227,20 @@ std::vector<std::uint8_t> EncodeTravail(const TTravail& t) {
 
 bool DecodeTravail(TTravail& t, std::span<const std::uint8_t> octets) {
     Lecteur r(octets);
-    r.Chaine(t.Signature);
+    // Nothing reads the signature or the carried string: a file is taken whatever they hold.
+    r.Chaine(t.Signature, true);
     r.Mot(t.Reserve1);
     r.Entier(t.TypeEtude);
+    r.Borne(t.TypeEtude, EtudeCaractMoteur, EtudeChargeGeneratrice);
     r.Entiers(t.Reserve2);
-    r.Chaine(t.Reserve3);
+    r.Chaine(t.Reserve3, true);
     r.Chaine(t.Titre);
     r.Octets(t.Bourrage);
     r.Entier(t.NbEssais);
-    if (r.Ok() && (t.NbEssais < 1 || t.NbEssais > NbEssaisMax)) return false;
+    r.Borne(t.NbEssais, 1, NbEssaisMax);
+    if (!r.Ok()) return false;
     r.Entier(t.Interpolation);
+    if (t.Interpolation != -1) r.Borne(t.Interpolation, 1, InterpolationMax);
     for (TCaract& c : t.Caract) LitCaract(r, c);
     for (TGrandeur& g : t.Grandeurs) LitGrandeur(r, g);
     for (int k = 1; r.Ok() && k <= t.NbEssais; ++k) LitEssai(r, t.Essai(k));

@@ -23,8 +23,10 @@ inline constexpr std::size_t TailleMaxConfig = TailleConfig + 1 + 255;
 
 std::vector<std::uint8_t> EncodeTravail(const TTravail& t);
 // Reads a study image over t. Returns false when the bytes end before the announced content or
-// hold a trial count, a last point index or a string length outside its record; t is then left
-// partly overwritten and must be discarded.
+// hold a string length outside its record (the signature's and the carried string's are cut
+// instead) or an index outside its table: trial count, last point, study kind, interpolation,
+// quantities, zooms and quadrants of every characteristic slot, sort key and load profile of
+// each trial read. t is then left partly overwritten and must be discarded.
 bool DecodeTravail(TTravail& t, std::span<const std::uint8_t> octets);
 
 std::vector<std::uint8_t> EncodeConfig(const TConfiguration& c);

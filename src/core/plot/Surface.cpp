@@ -1,8 +1,14 @@
 #include "core/plot/Surface.h"
 
 #include <array>
+#include <atomic>
 
 namespace zyv {
+
+Surface::Surface() {
+    static std::atomic<std::uint64_t> compteur{0};
+    identite_ = ++compteur;
+}
 
 void Surface::ChoisitStylo(const Stylo& s) {
     if (s == stylo_) return;

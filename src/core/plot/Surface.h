@@ -68,7 +68,16 @@ struct Police {
 // UTF-8.
 class Surface {
 public:
+    Surface();
     virtual ~Surface() = default;
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    // Unique over the run: tells a new surface from a destroyed one at the same address.
+    std::uint64_t Identite() const { return identite_; }
+    // Whether XOR drawing reaches the device: false for vector pictures and pages, whose
+    // engines ignore raster operations.
+    virtual bool XorPossible() const { return true; }
 
     // Horizontal resolution in pixels per inch.
     virtual int Resolution() const = 0;
@@ -106,6 +115,7 @@ protected:
     virtual void EtatModifie() {}
 
 private:
+    std::uint64_t identite_;
     Stylo stylo_;
     Remplissage remplissage_;
     zyv::Police police_;

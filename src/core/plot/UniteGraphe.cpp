@@ -105,6 +105,24 @@ void Trace(Surface& s, i64 x, i64 y) {
     s.TraceVers(Bas32(x), Bas32(y));
 }
 
+bool AttacheA(const TCurseur& c, const Surface* s) {
+    return s != nullptr && c.Surface == s && c.IdentiteSurface == s->Identite();
+}
+
+// A figure on another surface cannot be reached any more: that surface may be gone, and a
+// new one may sit at its address.
+void DetacheSiAutre(TCurseur& c, const Surface* s) {
+    if (AttacheA(c, s)) return;
+    c.Surface = nullptr;
+    c.IdentiteSurface = 0;
+    c.Dessine = false;
+}
+
+// Drawing the figure again takes it away only in XOR.
+bool Effacable(const TCurseur& c) {
+    return c.Style != 6 && c.Surface != nullptr && c.Surface->XorPossible();
+}
+
 } // namespace
 
 const std::array<TCouleurs, 8> TableCouleurs = {{
@@ -141,6 +159,10 @@ std::string Prefixe(i64 exposant) {
 
 void CalculGraduation(Axe axe, TAxe& a) {
     i64 r = Difference(a.ValMax, a.ValMin);
+    // An axis not prepared by the layout may carry no extent: it is the range, at least 1.
+    if (a.ValEtendue < 1)
+        a.ValEtendue = r == std::numeric_limits<i64>::min() ? std::numeric_limits<i64>::max()
+                                                            : std::max<i64>(1, std::abs(r));
     i64 n = static_cast<i64>(std::to_string(r).size());
     i64 e = a.Mode < 0 ? a.ExpLibelle : 0;
     const bool unChiffre = n == 1;
@@ -228,6 +250,7 @@ void PrepareAxe(TAxe& a, const TaxeC& c) {
 
 void CalculGraphe(TGraphe& g) {
     g.Valide = false;
+    DetacheSiAutre(g.CurseurGraphe, g.Surface);
     if (g.Surface == nullptr) return;
     const TRect& c = g.Cadre;
     if (static_cast<i64>(c.Right) - c.Left <= 100 || static_cast<i64>(c.Bottom) - c.Top <= 100)
@@ -767,13 +790,12 @@ int PointProche(const TGraphe& g, int x, int y, const TCourbe& c) {
 
 void CurseurInit(TCurseur& c, int style, const TRect& cadre, Surface* surface, Couleur fond,
                  Couleur couleur) {
-    // A figure left on another surface cannot be reached any more (that surface may be gone).
-    if (c.Surface == surface)
-        CurseurEfface(c);
-    else
-        c.Dessine = false;
+    DetacheSiAutre(c, surface);
+    CurseurEfface(c);
     c.Surface = surface;
+    c.IdentiteSurface = surface != nullptr ? surface->Identite() : 0;
     c.CouleurXor = couleur ^ fond;
+    c.CouleurUnie = couleur;
     c.Style = style;
     c.Cadre = cadre;
     c.X = 0;
@@ -797,7 +819,10 @@ void CurseurInit(TCurseur& c, int style, const TRect& cadre, Surface* surface, C
 void CurseurDessine(TCurseur& c) {
     if (!c.Actif || c.Style < 0 || c.Style > 6 || c.Surface == nullptr) return;
     Surface& s = *c.Surface;
-    s.ChoisitStylo({c.CouleurXor, c.TypeTrait, 1, ModeTrait::Xor});
+    if (Effacable(c))
+        s.ChoisitStylo({c.CouleurXor, c.TypeTrait, 1, ModeTrait::Xor});
+    else
+        s.ChoisitStylo({c.CouleurUnie, c.TypeTrait, 1, ModeTrait::Copie});
     s.ChoisitRemplissage({s.RemplissageCourant().Couleur, StyleRemplissage::Transparent});
     const int x = c.X, y = c.Y;
     const TRect& k = c.Cadre;
@@ -858,7 +883,12 @@ void CurseurDessine(TCurseur& c) {
 
 void CurseurDeplace(TCurseur& c, int x, int y) {
     if (!c.Actif) return;
-    if (c.Dessine) CurseurDessine(c);
+    if (c.Dessine) {
+        if (Effacable(c))
+            CurseurDessine(c);
+        else if (x == c.X && y == c.Y)
+            return; // already there, once
+    }
     c.X = x;
     c.Y = y;
     CurseurDessine(c);
@@ -866,7 +896,7 @@ void CurseurDeplace(TCurseur& c, int x, int y) {
 }
 
 void CurseurEfface(TCurseur& c) {
-    if (c.Actif && c.Dessine) CurseurDessine(c);
+    if (c.Actif && c.Dessine && Effacable(c)) CurseurDessine(c);
     c.Dessine = false;
 }
 
@@ -876,6 +906,7 @@ void CurseurStyle(TGraphe& g, int style, int indiceCouleur) {
 }
 
 void CurseurPlace(TGraphe& g, i64 x, i64 y) {
+    DetacheSiAutre(g.CurseurGraphe, g.Surface);
     g.CurseurGraphe.Actif = true;
     g.CurseurX = x;
     g.CurseurY = y;
@@ -883,19 +914,25 @@ void CurseurPlace(TGraphe& g, i64 x, i64 y) {
 }
 
 void CurseurRafraichit(TGraphe& g) {
+    DetacheSiAutre(g.CurseurGraphe, g.Surface);
     if (g.Valide)
         CurseurDeplace(g.CurseurGraphe, PixelDessinX(g, g.CurseurX), PixelDessinY(g, g.CurseurY));
 }
 
 void CurseurCache(TGraphe& g) {
+    DetacheSiAutre(g.CurseurGraphe, g.Surface);
     CurseurEfface(g.CurseurGraphe);
 }
 
 void CurseurRaz(TGraphe& g) {
-    CurseurEfface(g.CurseurGraphe);
+    CurseurCache(g);
     g.CurseurX = 0;
     g.CurseurY = 0;
     g.CurseurGraphe.Actif = false;
+}
+
+void CurseurOublie(TGraphe& g) {
+    DetacheSiAutre(g.CurseurGraphe, nullptr);
 }
 
 } // namespace zyv

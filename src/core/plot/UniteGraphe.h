@@ -52,6 +52,7 @@ struct TAxe {
 
 struct TCurseur {
     zyv::Surface* Surface = nullptr;
+    std::uint64_t IdentiteSurface = 0; // Surface->Identite() when attached
     bool Dessine = false;
     bool Actif = false;
     std::int32_t Style = -1;
@@ -60,6 +61,7 @@ struct TCurseur {
     PointPixel Ancre;
     TRect Cadre;
     Couleur CouleurXor = 0;
+    Couleur CouleurUnie = 0; // the figure's colour where it cannot be drawn in XOR
     StyleTrait TypeTrait = StyleTrait::Plein;
 };
 
@@ -71,7 +73,7 @@ struct TGraphe {
     std::int64_t CurseurX = 0;
     std::int64_t CurseurY = 0;
     std::int32_t TaillePolice = 0; // <= 1: computed from the rectangle
-    // Borrowed; it must outlive any cursor figure drawn on it.
+    // Borrowed, valid during each call. Replacing it detaches the cursor from the old one.
     zyv::Surface* Surface = nullptr;
     TRect Cadre;
     TaxeC ConfX;
@@ -145,9 +147,16 @@ void CurseurPlace(TGraphe& g, std::int64_t x, std::int64_t y);
 void CurseurRafraichit(TGraphe& g);
 void CurseurCache(TGraphe& g);
 void CurseurRaz(TGraphe& g);
+// Lets go of the figure without drawing it: a style-6 figure (which cannot be erased) or one
+// on a surface about to be destroyed. The cursor stays active and shows again after the next
+// layout.
+void CurseurOublie(TGraphe& g);
 
+// Erases the figure first only when it was drawn on this very surface.
 void CurseurInit(TCurseur& c, int style, const TRect& cadre, Surface* surface, Couleur fond,
                  Couleur couleur);
+// The figure in XOR, or once in copy mode (style 6, surfaces without XOR): erasing then only
+// forgets it.
 void CurseurDessine(TCurseur& c);
 void CurseurDeplace(TCurseur& c, int x, int y);
 void CurseurEfface(TCurseur& c);

@@ -5,6 +5,7 @@
 #include "core/link/Horloge.h"
 #include "core/link/PortCom.h"
 #include "core/sim/Banc.h"
+#include "ui/analysis/TFormModelisation.h"
 #include "ui/app/Fenetres.h"
 #include "ui/app/ServicesQt.h"
 #include "ui/app/TAboutBox.h"
@@ -59,7 +60,8 @@ int LanceApplication(int argc, char** argv) {
     fenetres.AboutBox = &aboutBox;
     TFormTrierPoints formTrierPoints(*etude);
     fenetres.FormTrierPoints = &formTrierPoints;
-    // 7 TFormModelisation comes here.
+    TFormModelisation formModelisation(*etude, services);
+    fenetres.FormModelisation = &formModelisation;
     TNouvelCaractCharge nouvelCaractCharge(*etude);
     fenetres.NouvelCaractCharge = &nouvelCaractCharge;
     TConfigCom configCom(*etude, services, ports);

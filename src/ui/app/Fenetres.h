@@ -15,6 +15,7 @@ class TFormBancSimule;
 class TNouvelCaract;
 class TNouvelCaractCharge;
 class TFormTrierPoints;
+class TFormModelisation;
 
 struct Fenetres {
     TZYV2* ZYV2 = nullptr;
@@ -25,7 +26,7 @@ struct Fenetres {
     TNouvelCaract* NouvelCaract = nullptr;
     TAboutBox* AboutBox = nullptr;
     TFormTrierPoints* FormTrierPoints = nullptr;
-    QWidget* FormModelisation = nullptr;
+    TFormModelisation* FormModelisation = nullptr;
     TNouvelCaractCharge* NouvelCaractCharge = nullptr;
     TConfigCom* ConfigCom = nullptr;
     TFormConnection* FormConnection = nullptr;

@@ -73,6 +73,9 @@ bool TransportSerie::open(const std::string& nom, const ParametresLigne& p) {
         close();
         return false;
     }
+    // Opening a tty raises RTS and nothing else lowers it; a pseudo-terminal has no modem
+    // lines and refuses, which leaves the line usable.
+    if (!p.ControleFlux) port_->setRequestToSend(false);
     port_->clearError();
     return true;
 }

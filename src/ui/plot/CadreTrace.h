@@ -44,8 +44,8 @@ public:
     virtual void tracegraphe();
     // Zoom bars and both axis configurations of g from the characteristic.
     void cfgaxe(TGraphe& g);
-    void setCb(int t);
-    void tracecourbe();
+    virtual void setCb(int t);
+    virtual void tracecourbe();
     // The marker of point i of trial t, drawn without redrawing the rest.
     void tracepoint(int t, int i);
     // Cursor and read-outs from MesureCourante.
@@ -55,10 +55,10 @@ public:
     void Copiercaract();
     void Imprimercaract();
     // The current trial's values of the frame's two quantities, as text on the clipboard.
-    void CopierValeurs();
+    virtual void CopierValeurs();
     std::string TexteValeurs() const;
     // The plot as a 190 mm x 140 mm picture on the clipboard.
-    void CopierImage();
+    virtual void CopierImage();
     // Y symbol(X symbol), e.g. "C(N)"; empty without a valid characteristic.
     QString TexteCaract() const;
     // The characteristic shown; null when NumCaract or one of its quantities is out of range.
@@ -114,7 +114,7 @@ protected:
     void ZoomYChange(int position);
     void showEvent(QShowEvent* ev) override;
     // Axes and trials of the characteristic on g, laid out on g's own surface and rectangle.
-    void Dessine(TGraphe& g);
+    virtual void Dessine(TGraphe& g);
     const TGrandeur& Grandeur(int q) const { return etude_.Travail.Grandeurs[q]; }
     // The current trial when it is one of the study's, else null.
     const TEssai* EssaiCourant() const;

@@ -1,20 +1,23 @@
 #include "ui/plot/SurfacePeintre.h"
 
+#include "ui/plot/OutilsPeintre.h"
+
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 
 #include <algorithm>
-#include <cstdlib>
+#include <array>
+#include <cmath>
 
 namespace zyv {
+
+using detail::Decompose;
+using detail::LigneQt;
 
 namespace {
 
 QColor Qc(Couleur c) {
     return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
-}
-
-std::uint32_t Opaque(Couleur c) {
-    return 0xFF000000u | (c & 0xFFFFFFu);
 }
 
 Qt::PenStyle StyleQt(StyleTrait s) {
@@ -53,68 +56,47 @@ Qt::BrushStyle StyleQt(StyleRemplissage s) {
     }
 }
 
-bool Hachure(StyleRemplissage s) {
-    return s != StyleRemplissage::Transparent && s != StyleRemplissage::Plein;
-}
-
-// Qt's one-pixel lines leave out one end: the right one when the line is mostly horizontal
-// (or diagonal), the lower one when mostly vertical. True when that end is the start A.
-bool DebutOmis(int x0, int y0, int x1, int y1) {
-    const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
-    return dx < dy ? y0 > y1 : x0 > x1;
-}
-
-int Signe(int v) {
-    return (v > 0) - (v < 0);
-}
-
-// A one-pixel line A -> B as Qt lines: when Qt would leave out A, a horizontal, vertical or
-// diagonal line is shifted one pixel toward A (then exactly A..B minus B is coloured); any
-// other slope keeps its pixels and gets A added.
-struct LigneQt {
-    int X0, Y0, X1, Y1;
-    bool PlusDebut;
-};
-
-LigneQt Decompose(int x0, int y0, int x1, int y1) {
-    if (!DebutOmis(x0, y0, x1, y1)) return {x0, y0, x1, y1, false};
-    const int dx = x1 - x0, dy = y1 - y0;
-    if (dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy)) {
-        const int sx = Signe(x0 - x1), sy = Signe(y0 - y1);
-        return {x1 + sx, y1 + sy, x0 + sx, y0 + sy, false};
-    }
-    return {x0, y0, x1, y1, true};
-}
-
-// The pixels of QPainter::drawLine for a one-pixel cosmetic pen without antialiasing, for a
-// line whose ends lie inside the device (so that Qt does not clip it first): 16.16 fixed
-// point stepping along the major axis from the left (or upper) end, the other end excluded.
-template <typename Ecrit> void PixelsLigneQt(int x1, int y1, int x2, int y2, Ecrit&& ecrit) {
-    const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
-    if (dx < dy) {
-        if (y1 > y2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-        }
-        const int xinc = static_cast<int>((static_cast<std::int64_t>(x2 - x1) << 16) / (y2 - y1));
-        int x = x1 << 16;
-        x += ((xinc > 0 ? 32 : 0) * xinc) >> 6;
-        for (int y = y1; y < y2; ++y, x += xinc) ecrit(x >> 16, y);
-    } else {
-        if (dx == 0) return;
-        if (x1 > x2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-        }
-        const int yinc = static_cast<int>((static_cast<std::int64_t>(y2 - y1) << 16) / (x2 - x1));
-        int y = y1 << 16;
-        y += ((yinc > 0 ? 32 : 0) * yinc) >> 6;
-        for (int x = x1; x < x2; ++x, y += yinc) ecrit(x, y >> 16);
-    }
-}
-
 QString Qs(std::string_view t) {
     return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+// The hatch lines inside a polygon, 8 pixels apart on the device grid like Qt's patterns: each
+// family of lines n.(x, y) = 8k is cut by the polygon's edges, the cuts paired along the line.
+QList<QLineF> LignesHachure(const QPolygon& p, StyleRemplissage style) {
+    using N = std::array<int, 2>;
+    std::vector<N> normales;
+    if (style == StyleRemplissage::Horizontal || style == StyleRemplissage::Croix)
+        normales.push_back({0, 1});
+    if (style == StyleRemplissage::Vertical || style == StyleRemplissage::Croix)
+        normales.push_back({1, 0});
+    if (style == StyleRemplissage::DiagonaleMontante || style == StyleRemplissage::CroixDiagonale)
+        normales.push_back({1, 1});
+    if (style == StyleRemplissage::DiagonaleDescendante ||
+        style == StyleRemplissage::CroixDiagonale)
+        normales.push_back({1, -1});
+    QList<QLineF> lignes;
+    for (const N& n : normales) {
+        auto projete = [&](const QPointF& q) { return n[0] * q.x() + n[1] * q.y(); };
+        double bas = projete(p.first()), haut = bas;
+        for (const QPoint& q : p) {
+            bas = std::min(bas, projete(q));
+            haut = std::max(haut, projete(q));
+        }
+        for (double c = std::ceil(bas / 8) * 8; c <= haut; c += 8) {
+            std::vector<QPointF> coupes;
+            for (qsizetype i = 0; i < p.size(); ++i) {
+                const QPointF a = p[i], b = p[(i + 1) % p.size()];
+                const double fa = projete(a) - c, fb = projete(b) - c;
+                if ((fa < 0) != (fb < 0)) coupes.push_back(a + (b - a) * (fa / (fa - fb)));
+            }
+            std::sort(coupes.begin(), coupes.end(), [&](const QPointF& u, const QPointF& v) {
+                return n[0] * u.y() - n[1] * u.x() < n[0] * v.y() - n[1] * v.x();
+            });
+            for (std::size_t i = 0; i + 1 < coupes.size(); i += 2)
+                lignes.append(QLineF(coupes[i], coupes[i + 1]));
+        }
+    }
+    return lignes;
 }
 
 } // namespace
@@ -150,7 +132,11 @@ void SurfacePeintre::Prepare() {
     pen.setStyle(StyleQt(s.Style));
     peintre_.setPen(pen);
     const Remplissage& r = RemplissageCourant();
-    peintre_.setBrush(QBrush(Qc(r.Couleur), StyleQt(r.Style)));
+    // Vector devices get their hatches as lines (Hachures).
+    if (detail::Hachure(r.Style) && !XorPossible())
+        peintre_.setBrush(Qt::NoBrush);
+    else
+        peintre_.setBrush(QBrush(Qc(r.Couleur), StyleQt(r.Style)));
     peintre_.setCompositionMode(s.Mode == ModeTrait::Xor ? QPainter::RasterOp_SourceXorDestination
                                                          : QPainter::CompositionMode_SourceOver);
     etatApplique_ = true;
@@ -201,13 +187,40 @@ void SurfacePeintre::TraceLot(const std::vector<QPoint>& points) {
 void SurfacePeintre::Vide() {
     if (lot_.size() >= 2) TraceLot(lot_);
     lot_.clear();
+    if (contours_.empty()) return;
+    // The held hatched figures: all their hatches, then all their outlines.
+    QPen trait(Qc(RemplissageCourant().Couleur), 1);
+    trait.setCosmetic(true);
+    trait.setCapStyle(Qt::FlatCap);
+    peintre_.setPen(trait);
+    peintre_.drawLines(hachures_);
+    etatApplique_ = false;
+    Prepare();
+    for (const QPolygon& c : contours_) peintre_.drawPolygon(c);
+    hachures_.clear();
+    contours_.clear();
+}
+
+bool SurfacePeintre::Differe(const QPolygon& contour) {
+    const StyleRemplissage style = RemplissageCourant().Style;
+    if (XorPossible() || !detail::Hachure(style)) return false;
+    if (!lot_.empty()) Vide(); // never held together with figures
+    hachures_.append(LignesHachure(contour, style));
+    contours_.push_back(contour);
+    return true;
 }
 
 void SurfacePeintre::Rectangle(const TRect& r) {
+    const int l = r.Right - r.Left, h = r.Bottom - r.Top;
+    if (l > 1 && h > 1 &&
+        Differe(QPolygon({{r.Left, r.Top},
+                          {r.Right - 1, r.Top},
+                          {r.Right - 1, r.Bottom - 1},
+                          {r.Left, r.Bottom - 1}})))
+        return;
     Vide();
     if (r.Right <= r.Left || r.Bottom <= r.Top) return;
     Prepare();
-    const int l = r.Right - r.Left, h = r.Bottom - r.Top;
     if (l == 1 || h == 1) {
         // One pixel thick: the pen's line covers it, each pixel once (XOR counts).
         if (l != 1 || h != 1) peintre_.drawLine(r.Left, r.Top, r.Right - 1, r.Bottom - 1);
@@ -218,13 +231,19 @@ void SurfacePeintre::Rectangle(const TRect& r) {
 }
 
 void SurfacePeintre::Polygone(std::span<const PointPixel> sommets) {
-    Vide();
-    if (sommets.empty()) return;
-    Prepare();
     QPolygon p;
     p.reserve(static_cast<qsizetype>(sommets.size()));
     for (const PointPixel& s : sommets) p.append(QPoint(s.X, s.Y));
+    if (!p.empty() && Differe(p)) return;
+    Vide();
+    if (p.empty()) return;
+    Prepare();
     peintre_.drawPolygon(p);
+}
+
+bool SurfacePeintre::XorPossible() const {
+    const QPaintEngine* moteur = peintre_.paintEngine();
+    return moteur != nullptr && moteur->type() == QPaintEngine::Raster;
 }
 
 void SurfacePeintre::Pixel(int x, int y, Couleur c) {
@@ -274,175 +293,6 @@ void SurfacePeintre::Decoupe(const TRect& r) {
     const QRect q(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
     peintre_.setClipRect(q);
     decoupe_ = q;
-}
-
-// ---------------------------------------------------------------------------------------
-
-SurfaceImage::SurfaceImage(QImage& image, int dpi, bool rapide)
-    : SurfacePeintre(PeintreDetenu, dpi), image_(image), rapide_(rapide) {
-    PeintreDetenu.begin(&image_);
-    direct_ = image_.format() == QImage::Format_RGB32 ||
-              image_.format() == QImage::Format_ARGB32_Premultiplied;
-    if (direct_) {
-        pixels_ = reinterpret_cast<std::uint32_t*>(image_.bits());
-        parLigne_ = image_.bytesPerLine() / 4;
-    }
-}
-
-SurfaceImage::~SurfaceImage() {
-    Vide();
-    PeintreDetenu.end();
-}
-
-bool SurfaceImage::Groupable() const {
-    const Stylo& s = StyloCourant();
-    return rapide_ && direct_ && s.Mode == ModeTrait::Copie && s.Style == StyleTrait::Plein &&
-           s.Largeur <= 1;
-}
-
-QRect SurfaceImage::ZoneEcriture() const {
-    const QRect tout = image_.rect();
-    return decoupe_ ? tout & *decoupe_ : tout;
-}
-
-bool SurfaceImage::Interieur(int x, int y, int marge) const {
-    return x - marge >= 0 && y - marge >= 0 && x + marge < image_.width() &&
-           y + marge < image_.height();
-}
-
-void SurfaceImage::TraceLot(const std::vector<QPoint>& points) {
-    const QRect zone = ZoneEcriture();
-    const std::uint32_t c = Opaque(StyloCourant().Couleur);
-    const int l = image_.width(), h = image_.height();
-    auto dedans = [&](const QPoint& p) {
-        return p.x() >= 0 && p.y() >= 0 && p.x() < l && p.y() < h;
-    };
-    const int zx0 = zone.left(), zx1 = zone.right(), zy0 = zone.top(), zy1 = zone.bottom();
-    auto ecrit = [&](int x, int y) {
-        if (x >= zx0 && x <= zx1 && y >= zy0 && y <= zy1) pixels_[y * parLigne_ + x] = c;
-    };
-    for (std::size_t i = 1; i < points.size(); ++i) {
-        const QPoint a = points[i - 1], b = points[i];
-        const LigneQt q = Decompose(a.x(), a.y(), b.x(), b.y());
-        if (!dedans(QPoint(q.X0, q.Y0)) || !dedans(QPoint(q.X1, q.Y1))) {
-            LigneSimple(a.x(), a.y(), b.x(), b.y());
-            continue;
-        }
-        PixelsLigneQt(q.X0, q.Y0, q.X1, q.Y1, ecrit);
-        if (q.PlusDebut) ecrit(a.x(), a.y());
-    }
-}
-
-void SurfaceImage::Pixel(int x, int y, Couleur c) {
-    if (!rapide_ || !direct_) {
-        SurfacePeintre::Pixel(x, y, c);
-        return;
-    }
-    Vide();
-    if (ZoneEcriture().contains(x, y)) pixels_[y * parLigne_ + x] = Opaque(c);
-}
-
-std::size_t SurfaceImage::HachageCle::operator()(const Cle& c) const {
-    std::size_t h = static_cast<std::size_t>(c.Forme);
-    for (std::size_t v :
-         {static_cast<std::size_t>(c.R), static_cast<std::size_t>(c.Largeur),
-          static_cast<std::size_t>(c.Phase), static_cast<std::size_t>(c.Stylo),
-          static_cast<std::size_t>(c.Remplissage), static_cast<std::size_t>(c.Style)})
-        h = h * 1000003u ^ v;
-    return h;
-}
-
-// Shared by the surfaces of the thread, since a screen redraw may build a new surface each
-// time; the generation tells surfaces that their shortcuts into it are stale.
-std::unordered_map<SurfaceImage::Cle, SurfaceImage::Tampon, SurfaceImage::HachageCle>&
-SurfaceImage::Tampons() {
-    thread_local std::unordered_map<Cle, Tampon, HachageCle> tampons;
-    return tampons;
-}
-
-unsigned& SurfaceImage::Generation() {
-    thread_local unsigned generation = 0;
-    return generation;
-}
-
-const SurfaceImage::Tampon& SurfaceImage::TamponPour(const Cle& cle) {
-    auto& tampons = Tampons();
-    auto it = tampons.find(cle);
-    if (it != tampons.end()) return it->second;
-    if (tampons.size() > 4096) {
-        tampons.clear();
-        ++Generation();
-    }
-
-    // Drawn once the plain way, on a transparent image, at the same position modulo 8 so
-    // that hatch patterns (8 x 8, aligned on the device) fall on the same pixels.
-    const int demi = ((cle.R + cle.Largeur + 8) / 8 + 1) * 8;
-    const int cote = 2 * demi + 8;
-    const int px = cle.Phase & 7, py = cle.Phase >> 3;
-    QImage essai(cote, cote, QImage::Format_ARGB32_Premultiplied);
-    essai.fill(Qt::transparent);
-    {
-        SurfaceImage plain(essai, Resolution(), false);
-        plain.ChoisitStylo(StyloCourant());
-        plain.ChoisitRemplissage(RemplissageCourant());
-        plain.Surface::Marqueur(cle.Forme, demi + px, demi + py, cle.R);
-    }
-    Tampon t;
-    for (int y = 0; y < cote; ++y) {
-        const auto* ligne = reinterpret_cast<const std::uint32_t*>(essai.constScanLine(y));
-        for (int x = 0; x < cote; ++x) {
-            if ((ligne[x] >> 24) == 0) continue;
-            const int dx = x - demi - px, dy = y - demi - py;
-            t.Decalages.push_back({dx, dy});
-            t.Couleurs.push_back(ligne[x] | 0xFF000000u);
-            t.Rayon = std::max({t.Rayon, std::abs(dx), std::abs(dy)});
-        }
-    }
-    return tampons.emplace(cle, std::move(t)).first->second;
-}
-
-void SurfaceImage::Marqueur(int forme, int x, int y, int r) {
-    const Stylo& s = StyloCourant();
-    const Remplissage& f = RemplissageCourant();
-    if (!rapide_ || !direct_ || forme < 1 || forme > 5 || s.Mode != ModeTrait::Copie ||
-        s.Style != StyleTrait::Plein) {
-        Vide();
-        Surface::Marqueur(forme, x, y, r);
-        return;
-    }
-    const int phase = Hachure(f.Style) ? ((x & 7) | (y & 7) << 3) : 0;
-    // Consecutive markers of a curve share all but the hatch phase: keep their stamps at hand.
-    const Cle cle{forme, r, s.Largeur, 0, s.Couleur, f.Couleur, f.Style};
-    if (!(cle == cleRecente_) || generation_ != Generation()) {
-        cleRecente_ = cle;
-        generation_ = Generation();
-        recents_.fill(nullptr);
-    }
-    const Tampon*& recent = recents_[static_cast<std::size_t>(phase)];
-    if (recent == nullptr) {
-        Cle complete = cle;
-        complete.Phase = phase;
-        recent = &TamponPour(complete);
-    }
-    const Tampon& t = *recent;
-    Vide();
-    if (!Interieur(x, y, t.Rayon + 2)) {
-        Surface::Marqueur(forme, x, y, r);
-        return;
-    }
-    const QRect zone = ZoneEcriture();
-    const std::size_t n = t.Decalages.size();
-    if (x - t.Rayon >= zone.left() && x + t.Rayon <= zone.right() && y - t.Rayon >= zone.top() &&
-        y + t.Rayon <= zone.bottom()) {
-        std::uint32_t* centre = pixels_ + y * parLigne_ + x;
-        for (std::size_t i = 0; i < n; ++i)
-            centre[t.Decalages[i][1] * parLigne_ + t.Decalages[i][0]] = t.Couleurs[i];
-        return;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        const int px = x + t.Decalages[i][0], py = y + t.Decalages[i][1];
-        if (zone.contains(px, py)) pixels_[py * parLigne_ + px] = t.Couleurs[i];
-    }
 }
 
 // ---------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "core/data/Cp1252.h"
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
+#include "ui/analysis/TFormModelisation.h"
 #include "ui/app/Modal.h"
 #include "ui/app/Services.h"
 #include "ui/app/TZYV2.h"
@@ -95,8 +96,7 @@ void TFormEtude::ButtonCarClick(int k, bool presse) {
 void TFormEtude::Modelisation(int k) {
     if (k < 1 || k > NbCaractMax) return;
     etude_.Travail.Caract[0] = etude_.Travail.Caract[static_cast<std::size_t>(k)];
-    if (auto* modelisation = qobject_cast<QDialog*>(fenetres_.FormModelisation))
-        ExecModal(*modelisation, this);
+    if (fenetres_.FormModelisation != nullptr) ExecModal(*fenetres_.FormModelisation, this);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -58,8 +58,7 @@ void TFormCaracteristique::SetmenuPropre(bool inactif, bool caract) {
     const bool points = etude_.Travail.Essai(1).DernierPoint >= 0;
     ui_->Trierlespoints1->menuAction()->setEnabled(inactif && caract && points);
     ui_->Configurationmatrielle1->setEnabled(!module_.Connecte());
-    // The modelling window comes with its own work; until it exists the command stays off.
-    ui_->Modelisation1->menuAction()->setEnabled(inactif && fenetres_.FormModelisation != nullptr);
+    ui_->Modelisation1->menuAction()->setEnabled(inactif);
 }
 
 void TFormCaracteristique::showEvent(QShowEvent* ev) {

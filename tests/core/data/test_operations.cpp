@@ -1,3 +1,4 @@
+#include "core/data/Cp1252.h"
 #include "core/data/Operations.h"
 
 #include <gtest/gtest.h>
@@ -46,30 +47,48 @@ TEST(NouveauTravail, ResetsHeadersButNotTheWorkingSlotOrTheColumns) {
     auto e = EtudeAvec({77});
     NouvelEssai(*e);
     e->Travail.Caract[0].Defini = e->Travail.Caract[2].Defini = true;
+    e->Travail.Interpolation = 3;
     e->NomFichier = "a.ZYV";
     NouveauTravail(*e);
-    EXPECT_EQ(e->Travail.NbEssais, 1);
-    EXPECT_EQ(NbCaract(*e), 0);
-    EXPECT_TRUE(e->Travail.Caract[0].Defini);
-    EXPECT_EQ(e->Travail.Essai(1).DernierPoint, -1);
-    EXPECT_EQ(e->Travail.Essai(1).Valeur(GVitesse, 0), 77);
-    EXPECT_EQ(e->EssaiCourant, 1);
-    EXPECT_TRUE(e->Enregistre);
-    EXPECT_TRUE(e->NomFichier.empty());
+    const TTravail& w = e->Travail;
+    EXPECT_TRUE(w.NbEssais == 1 && w.Interpolation == -1 && NbCaract(*e) == 0 &&
+                w.Essai(1).DernierPoint == -1 && e->EssaiCourant == 1 && e->Enregistre &&
+                e->NomFichier.empty());
+    EXPECT_TRUE(w.Caract[0].Defini && w.Essai(1).Valeur(GVitesse, 0) == 77) << "kept";
+
+    // The quantity table, then the two descriptors of the load study's read-outs.
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*, int, int> table[NbGrandeurs + 2] = {
+        {"Numéro", "N°", "", 0, 4000}, {"Vitesse de rotation", "N", "tr/min", 0, 7500},
+        {"Couple ", "C", "mN.m", 1, 700}, {"Puissance mécanique", "PM", "W", 2, 5000},
+        {"Tension moteur", "Um", "V", 2, 3500}, {"Courant moteur", "Im", "A", 3, 2500},
+        {"Puissance électrique moteur", "PEm", "W", 2, 6000}, {"Rendement moteur", "Rd", "%", 1, 1000},
+        {"Tension génératrice", "Ug", "V", 2, 4000}, {"Courant génératrice", "Ig", "A", 3, 2500},
+        {"Puissance électrique génératrice", "PEg", "W", 2, 4000},
+        {"Rendement génératrice", "Rd", "%", 1, 1000}, {"Temps", "t", "s", 2, 7300},
+        {"Energie", "E", "J", 1, 50000}, {"Courant", "I", "A", 3, 3000}};
+    // clang-format on
+    for (int q = 0; q < NbGrandeurs + 2; ++q) {
+        const TGrandeur& g = q < NbGrandeurs    ? e->Travail.Grandeurs[q]
+                             : q == NbGrandeurs ? GrandeurEnergie()
+                                                : GrandeurCourant();
+        const auto [nom, symbole, unite, decimales, pleineEchelle] = table[q];
+        EXPECT_EQ(std::tuple(Cp1252VersUtf8(g.Nom.Texte()), Cp1252VersUtf8(g.Symbole.Texte()),
+                             Cp1252VersUtf8(g.Unite.Texte()), g.Decimales, g.Exposant,
+                             g.PleineEchelle, g.Reserve1),
+                  std::tuple(nom, symbole, unite, decimales, -decimales, pleineEchelle, 1));
+    }
 }
 
 TEST(AjoutePoint, NumbersInAcquisitionOrderAndRefusesAFullTrial) {
     auto e = EtudeAvec({1500});
     const TEssai& essai = e->Travail.Essai(1);
     EXPECT_EQ(essai.Valeurs[GVitesse][1], 1500) << "slot 0 holds no point";
-    EXPECT_EQ(e->MesureCourante[0], 0);
-    EXPECT_FALSE(e->Enregistre);
+    EXPECT_TRUE(e->MesureCourante[0] == 0 && !e->Enregistre);
     for (int i = 1; i < NbPointsMax; ++i) AjoutePoint(*e);
-    EXPECT_EQ(essai.DernierPoint, 2000);
     e->Enregistre = true;
     AjoutePoint(*e);
-    EXPECT_EQ(essai.DernierPoint, 2000);
-    EXPECT_TRUE(e->Enregistre);
+    EXPECT_TRUE(essai.DernierPoint == 2000 && e->Enregistre) << "the 2002nd point is refused";
     EXPECT_EQ(e->Travail.Essai(2).Valeurs[GNumero][0], 0) << "nothing spilled into trial 2";
 }
 
@@ -123,33 +142,31 @@ TEST(SupprimePointEssai, RenumbersInAcquisitionOrderThenSortsAgain) {
 TEST(Essais, NewTrialInheritsSettingsAndDeletionMovesLaterTrialsDown) {
     auto e = EtudeAvec({1});
     TEssai& un = e->Travail.Essai(1);
-    un.TriOrdre = 1, un.Consignes[120] = 120;
+    un.TriGrandeur = GCouple, un.TriOrdre = 1, un.TypeCharge = 5, un.ChargeMax = 140;
+    un.ChargeMin = 20, un.Consignes[120] = 120;
     un.Commentaire.Affecte("un");
     NouvelEssai(*e);
+    EXPECT_EQ(e->EssaiCourant, 2);
     const TEssai& deux = e->Travail.Essai(2);
-    EXPECT_EQ(deux.DernierPoint, -1);
-    EXPECT_EQ(deux.Commentaire.Longueur, 0);
-    EXPECT_EQ(deux.TriOrdre, 1);
+    EXPECT_EQ((std::array{deux.DernierPoint, deux.TriGrandeur, deux.TriOrdre, deux.TypeCharge,
+                          deux.ChargeMax, deux.ChargeMin, int(deux.Commentaire.Longueur)}),
+              (std::array{-1, int(GCouple), 1, 5, 140, 20, 0}));
     EXPECT_EQ(deux.Consignes, un.Consignes);
     e->MesureCourante[GVitesse] = 3;
     AjoutePoint(*e);
     for (int t = 3; t <= 5; ++t) NouvelEssai(*e);
     e->Enregistre = true;
     NouvelEssai(*e);
-    EXPECT_EQ(e->Travail.NbEssais, 5);
-    EXPECT_TRUE(e->Enregistre) << "a sixth trial is refused";
+    EXPECT_TRUE(e->Travail.NbEssais == 5 && e->Enregistre) << "a sixth trial is refused";
 
     SupprimeEssai(*e, 1);
-    EXPECT_EQ(e->Travail.NbEssais, 4);
-    EXPECT_EQ(e->EssaiCourant, 1);
+    EXPECT_TRUE(e->Travail.NbEssais == 4 && e->EssaiCourant == 1 && !e->Enregistre);
     EXPECT_EQ(Colonne(*e, GVitesse), (Vi{3})) << "trial 2 moved down whole";
     EXPECT_EQ(e->Travail.Essai(5).DernierPoint, -1);
-    EXPECT_FALSE(e->Enregistre);
     for (int t : {4, 3, 2}) SupprimeEssai(*e, t);
     e->Enregistre = true;
     SupprimeEssai(*e, 1);
-    EXPECT_EQ(e->Travail.NbEssais, 1) << "the only trial stays";
-    EXPECT_TRUE(e->Enregistre);
+    EXPECT_TRUE(e->Travail.NbEssais == 1 && e->Enregistre) << "the only trial stays";
 }
 
 TEST(Selection, CaractSlotsPackAndPointsCopy) {
@@ -173,24 +190,38 @@ TEST(Selection, CaractSlotsPackAndPointsCopy) {
 }
 
 TEST(FormatEntier, TruncatesWithADecimalCommaAndFormatMesureAddsTheUnit) {
-    const std::tuple<std::int32_t, int, const char*> cas[] = {{1360, 3, "1,360"},
-                                                              {-1360, 3, "-1,360"},
-                                                              {7, 2, "0,07"},
-                                                              {-5, 1, "-0,5"},
-                                                              {-5, 2, "-0,05"},
-                                                              {3450, 0, "3450"},
-                                                              {0, 2, "0,00"},
-                                                              {12, -3, "12"},
-                                                              {INT32_MIN, 0, "-2147483648"},
-                                                              {INT32_MIN, 3, "-2147483,648"},
-                                                              {INT32_MIN, 12, "-0,002147483648"},
-                                                              {INT32_MAX, 2, "21474836,47"}};
+    // clang-format off
+    const std::tuple<std::int32_t, int, const char*> cas[] = {
+        {1360, 3, "1,360"}, {-1360, 3, "-1,360"}, {7, 2, "0,07"}, {-5, 1, "-0,5"},
+        {3450, 0, "3450"}, {0, 2, "0,00"}, {12, -3, "12"}, {INT32_MIN, 3, "-2147483,648"},
+        {INT32_MAX, 2, "21474836,47"}};
+    // clang-format on
     for (auto [v, d, texte] : cas) EXPECT_EQ(FormatEntier(v, d), texte) << v << " " << d;
-    EXPECT_EQ(FormatEntier(1, 2000000000).size(), 22u) << "decimals from a file are capped";
+    EXPECT_LT(FormatEntier(1, 2000000000).size(), 100u) << "decimals from a file are bounded";
 
     auto e = EtudeAvec({});
     e->MesureCourante = {4, 3450, 253, 0, 2430, 1360, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(FormatMesure(*e, GNumero), "4 ");
     EXPECT_EQ(FormatMesure(*e, GCouple), "25,3 mN.m");
     EXPECT_EQ(FormatMesure(*e, GTensionMoteur), "24,30 V");
+}
+
+TEST(Cp1252, EveryByteSurvivesATripThroughUtf8) {
+    std::string tous;
+    for (int b = 0; b < 256; ++b) tous += static_cast<char>(b);
+    EXPECT_EQ(Utf8VersCp1252(Cp1252VersUtf8(tous)), tous);
+    EXPECT_EQ(Cp1252VersUtf8("Num\xE9ro N\xB0 \x80\x8C\x9C\x9F\x85\x96\x99"), "Numéro N° €ŒœŸ…–™");
+    EXPECT_EQ(Cp1252VersUtf8("\x81\x9D"), "\xC2\x81\xC2\x9D");
+    EXPECT_EQ(Utf8VersCp1252("Génératrice à 50 € Ÿ"), "G\xE9n\xE9ratrice \xE0 50 \x80 \x9F");
+}
+
+TEST(Cp1252, UnknownOrMalformedInputBecomesQuestionMarks) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"a中b", "a?b"},        {"😀", "?"},
+        {"\xC2\x80", "?"},        // U+0080 has no byte: 0x80 is the euro
+        {"x\xE9y", "x?y"},        // a lone Latin-1 byte is not UTF-8
+        {"\xE2\x82", "??"},       // cut sequence
+        {"\xC0\xAF", "??"},       // overlong form
+        {"\xED\xA0\x80", "???"}}; // surrogate
+    for (auto [entree, sortie] : cas) EXPECT_EQ(Utf8VersCp1252(entree), sortie) << entree;
 }

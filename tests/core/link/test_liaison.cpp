@@ -1,4 +1,4 @@
-// The port and the module protocol over a scripted line on a manual clock.
+// Frame decoding, then the port and the module protocol over a scripted line on a manual clock.
 #include "core/link/ConfigCom.h"
 #include "core/link/Horloge.h"
 #include "core/link/ListePorts.h"
@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <numeric>
 
@@ -20,6 +21,37 @@ using Journal = std::vector<std::string>;
 using Octets = std::vector<std::uint8_t>;
 
 const Octets ReponseExemple{0x09, 0x7E, 0x05, 0x50, 0x0D, 0x7A, 0x00, 0xFD, 0x07, 0xD0, 0x03, 0xE8};
+
+TEST(Decodage, ReposSansCourantEtPleineEchelle) {
+    // At rest no mechanical power: neither efficiency can be formed.
+    TMesure m = CalculeMesure({2400, 500, 0, 300, 1500, 800}, EtudeCaractMoteur, 0).Mesure;
+    EXPECT_EQ((std::array{m[GPuissanceMeca], m[GPuissanceMoteur], m[GRendementMoteur],
+                          m[GRendementGene]}),
+              (std::array{0, 1200, 0, 0}));
+    m = CalculeMesure({2400, 0, 3000, 300, 0, 0}, EtudeCaractMoteur, 0).Mesure;
+    EXPECT_EQ(m[GRendementMoteur], 0);
+    EXPECT_EQ(m[GPuissanceMeca], 942); // 3000 x 300 x 3142 / 3000000, past 32 bits midway
+
+    std::array<std::uint8_t, LongueurMesure> o;
+    o.fill(0xFF);
+    m = DecodeMesure(o, EtudeChargeMoteur, 0).Mesure;
+    // 65535^2 x 3142 / 3000000 mechanical power; efficiencies clamped to 100 %.
+    EXPECT_EQ((std::array{m[GVitesse], m[GPuissanceMeca], m[GPuissanceMoteur], m[GRendementMoteur],
+                          m[GRendementGene]}),
+              (std::array{65535, 4498125, 4294836, 1000, 954}));
+}
+
+TEST(Decodage, TempsEtPasDeCharge) {
+    const TrameMesure t{2400, 1000, 3000, 500, 2000, 900};
+    for (int type : {EtudeCaractGeneratrice, EtudeChargeMoteur, EtudeChargeGeneratrice}) {
+        const ResultatMesure r = CalculeMesure(t, type, 1575);
+        EXPECT_EQ(r.Mesure[GTemps] + r.PasCharge, type == EtudeCaractGeneratrice ? 0 : 1575 + 32);
+    }
+    // Half-steps round to the even step.
+    for (auto [centiemes, pas] : {std::pair{1575, 32}, {1525, 30}, {25, 0}, {1574, 31}, {-75, -2}})
+        EXPECT_EQ(PasDepuisCentiemes(centiemes), pas) << centiemes;
+    EXPECT_EQ(TempsEcouleEntre(5000, 5009), 0) << "truncated to the hundredth";
+}
 
 struct Liaison : ::testing::Test {
     HorlogeManuelle horloge;
@@ -41,9 +73,6 @@ struct Liaison : ::testing::Test {
         return port.LitPort(12);
     }
     void Connecte() {
-        port.Nom = "COM7";
-        module.InitialiseComZYV();
-        EXPECT_EQ(port.Nom, "COM7") << "no port chosen: nothing prepared";
         etude->Config.ChoisitPort("/dev/ttyUSB0");
         module.InitialiseComZYV();
         ASSERT_TRUE(module.OuvrirComZYV());
@@ -64,63 +93,36 @@ TEST_F(Liaison, OuverturePurgeLeveDtrEtRelacheLaPrecedente) {
     ligne->OuvertureAccepte = true;
     ligne->Traces.clear();
     Ouvre();
-    EXPECT_EQ(port.Parametres.Vitesse, 19200);
-    ASSERT_TRUE(port.OuvrePort());
-    EXPECT_TRUE(port.Connecte);
+    ASSERT_TRUE(port.OuvrePort() && port.Connecte);
     EXPECT_EQ(ligne->Traces, (Journal{"open", "purge", "dtr", "close", "open", "purge", "dtr"}));
 }
 
 TEST_F(Liaison, DelaisTotalEtIntervalle) {
-    Ouvre();
-    EXPECT_EQ(port.LitPort(12), "Erreur L=0") << "silent module";
-    EXPECT_EQ(horloge.Monotone(), 1120);
+    const auto lit = [this](std::vector<std::int64_t> delais, std::int64_t duree) {
+        Ouvre();
+        const std::int64_t debut = horloge.Monotone();
+        const std::string s = Lit12(std::move(delais));
+        EXPECT_EQ(horloge.Monotone() - debut, duree);
+        return s;
+    };
+    EXPECT_EQ(lit({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5000}, 1000), "Erreur L=11");
     EXPECT_FALSE(port.Connecte);
-    EXPECT_EQ(port.Handle, nullptr);
     EXPECT_EQ(ligne->Traces.back(), "close");
-
-    Ouvre();
-    std::int64_t debut = horloge.Monotone();
-    EXPECT_EQ(port.LitPort(6), "Erreur L=0");
-    EXPECT_EQ(horloge.Monotone() - debut, 1060);
-
-    // Eleven bytes, then 1000 ms of silence.
-    Ouvre();
-    debut = horloge.Monotone();
-    std::vector<std::int64_t> delais(11, 0);
-    delais.push_back(5000);
-    EXPECT_EQ(Lit12(delais), "Erreur L=11");
-    EXPECT_EQ(horloge.Monotone() - debut, 1000);
-    EXPECT_FALSE(port.Connecte);
-
-    // The interval counts only after the first byte.
-    Ouvre();
-    delais.assign(12, 1100);
-    delais[0] = 1050;
-    EXPECT_EQ(Lit12(delais).size(), 12u);
-
-    // A slow trickle is bounded by the total: bytes at 0, 500 and 1000 ms of 1120.
-    Ouvre();
-    debut = horloge.Monotone();
-    delais.clear();
-    for (int i = 0; i < 12; ++i) delais.push_back(500 * i);
-    EXPECT_EQ(Lit12(delais), "Erreur L=3");
-    EXPECT_EQ(horloge.Monotone() - debut, 1120);
+    // A silent module, and a slow trickle (bytes at 0, 500 and 1000 ms), are bounded by the
+    // total 10 ms x 12 + 1000 ms; the interval counts only after the first byte.
+    EXPECT_EQ(lit({5000}, 1120), "Erreur L=0");
+    EXPECT_EQ(lit({0, 500, 1000, 1500, 2000, 2500, 3000, 3500, 4000, 4500, 5000, 5500}, 1120),
+              "Erreur L=3");
+    EXPECT_EQ(
+        lit({1050, 1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100, 1100}, 1100).size(),
+        12u);
 }
 
-TEST_F(Liaison, LignePerdueEtEcritures) {
-    Ouvre();
-    ligne->LignePerdueApres = 4;
-    EXPECT_EQ(Lit12({}), "Erreur L=4");
-    EXPECT_FALSE(port.Connecte);
-    EXPECT_LT(horloge.Monotone(), 1000);
-
-    ligne->LignePerdueApres = -1;
-    ligne->Ecrits.clear();
+TEST_F(Liaison, Ecritures) {
     Ouvre();
     port.EcritPort(std::string(1, '\0'));
     EXPECT_EQ(ligne->Ecrits, Octets{0x00});
     EXPECT_EQ(ligne->DelaiEcriture, 110);
-    EXPECT_TRUE(port.Connecte);
     ligne->EcritureAccepte = false;
     port.EcritPort("\x05");
     EXPECT_FALSE(port.Connecte);
@@ -128,47 +130,36 @@ TEST_F(Liaison, LignePerdueEtEcritures) {
     EXPECT_EQ(ligne->Ecrits.size(), 1u);
 }
 
-TEST_F(Liaison, LectureValeurPurgeEnvoieFFEtDecode) {
+TEST_F(Liaison, LecturesEtConsignes) {
+    module.SetCharge(80); // closed: nothing
+    EXPECT_TRUE(ligne->Ecrits.empty());
     Connecte();
     module.LectureValeur();
-    EXPECT_EQ(ligne->Traces, (Journal{"purge", "write"}));
-    EXPECT_EQ(ligne->Ecrits, Octets{0xFF});
+    module.SetCharge(0);
+    module.SetCharge(150);
+    module.SetCharge(CommandeFinCycle);
+    EXPECT_EQ(ligne->Traces, (Journal{"purge", "write", "write", "write", "write"}));
+    EXPECT_EQ(ligne->Ecrits, (Octets{0xFF, 0, 150, 254}));
     TMesure avant{0, 3450, 253, 914, 2430, 1360, 3304, 276, 2000, 1000, 2000, 1000, 0};
     EXPECT_EQ(etude->MesureCourante, avant);
 
+    ligne->Repond(0xFD, {'Z', 'Y', 'V', 1, 2, 3});
+    EXPECT_EQ(module.LectureVersion(), std::string("ZYV\x01\x02\x03", 6));
     // A short reply closes the port, marks the reading and keeps the values.
     ligne->Repond(0xFF, {0x09, 0x7E, 0x05});
     module.LectureValeur();
     EXPECT_FALSE(module.Connecte());
     avant[GNumero] = -1;
     EXPECT_EQ(etude->MesureCourante, avant);
-    // Closed: nothing is written, the reading is marked again.
+    // Closed: nothing is written, the reading is marked again, the version is empty.
     etude->MesureCourante[GNumero] = 0;
     ligne->Ecrits.clear();
     module.LectureValeur();
     EXPECT_TRUE(ligne->Ecrits.empty());
     EXPECT_EQ(etude->MesureCourante[GNumero], -1);
-}
-
-TEST_F(Liaison, LectureVersionEtConsignes) {
-    module.SetCharge(80); // closed: nothing
-    EXPECT_TRUE(ligne->Ecrits.empty());
-    Connecte();
-    module.SetCharge(0);
-    module.SetCharge(150);
-    module.SetCharge(CommandeFinCycle);
-    EXPECT_EQ(ligne->Ecrits, (Octets{0, 150, 254}));
-    EXPECT_EQ(ligne->Traces, (Journal{"write", "write", "write"})) << "no purge, no read";
-
-    ligne->Ecrits.clear();
-    ligne->Repond(0xFD, {'Z', 'Y', 'V', 1, 2, 3});
-    EXPECT_EQ(module.LectureVersion(), std::string("ZYV\x01\x02\x03", 6));
-    EXPECT_EQ(ligne->Ecrits, Octets{0xFD});
-    ligne->Repond(0xFD, {'Z', 'Y', 'V'});
     std::string s = "ancien";
     module.LectureVersion(s);
     EXPECT_EQ(s, "");
-    EXPECT_FALSE(module.Connecte());
 }
 
 TEST_F(Liaison, TempsDuCycleDeCharge) {
@@ -183,13 +174,10 @@ TEST_F(Liaison, TempsDuCycleDeCharge) {
     module.SetTemps0();
     horloge.Avance(15750); // across midnight
     module.LectureValeur();
-    EXPECT_EQ(etude->MesureCourante[GTemps], 1575);
-    EXPECT_EQ(etude->PasCharge, 32);
-
+    EXPECT_EQ(std::pair(etude->MesureCourante[GTemps], etude->PasCharge), std::pair(1575, 32));
     etude->Travail.TypeEtude = EtudeCaractMoteur;
     module.LectureValeur();
-    EXPECT_EQ(etude->MesureCourante[GTemps], 0);
-    EXPECT_EQ(etude->PasCharge, 0);
+    EXPECT_EQ(std::pair(etude->MesureCourante[GTemps], etude->PasCharge), std::pair(0, 0));
 }
 
 TEST(ListePorts, SimulDernierEtNomExact) {

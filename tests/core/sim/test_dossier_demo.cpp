@@ -72,44 +72,6 @@ TEST_F(DossierDemo, ConfigurationEtEtudesRelisiblesEtReproductibles) {
     EXPECT_EQ(messages.textes, std::vector<std::string>{MessageErreurEcriture});
 }
 
-// What a student expects of the machines: the motor slows down and draws more current as the
-// torque grows, faster at a higher supply; the generator's voltage drops under load.
-TEST_F(DossierDemo, CaracteristiquesPhysiques) {
-    ASSERT_TRUE(EnregistreCaractMoteur(*e));
-    ASSERT_EQ(e->Travail.NbEssais, 3);
-    for (int t = 1; t <= 3; ++t) {
-        const int d = Dernier(t);
-        EXPECT_GT(V(t, GCouple, d), V(t, GCouple, 0) + 50) << t;
-        EXPECT_LT(V(t, GVitesse, d), V(t, GVitesse, 0) - 100) << t;
-        EXPECT_GT(V(t, GCourantMoteur, d), V(t, GCourantMoteur, 0)) << t;
-        EXPECT_TRUE(t == 1 || V(t, GVitesse, 0) > V(t - 1, GVitesse, 0)) << "higher supply";
-    }
-    ASSERT_TRUE(EnregistreCaractGeneratrice(*e));
-    const int d = Dernier(1);
-    EXPECT_LT(V(1, GTensionGene, d), V(1, GTensionGene, 0));
-    for (int i = 0; i <= d; ++i) EXPECT_LE(V(1, GPuissanceGene, i), V(1, GPuissanceMeca, i) + 5);
-}
-
-// A full cycle: about 200 points over 60 s, time growing, the profile visible in the values.
-TEST_F(DossierDemo, CyclesDeChargeComplets) {
-    const auto valeurVers = [this](int t, int q, std::int32_t temps) {
-        std::int32_t v = 0;
-        for (int i = 0; i <= Dernier(t) && V(t, GTemps, i) <= temps; ++i) v = V(t, q, i);
-        return v;
-    };
-    ASSERT_TRUE(EnregistreChargeMoteur(*e));
-    for (int t = 1; t <= e->Travail.NbEssais; ++t) {
-        EXPECT_NEAR(Dernier(t), 200, 5);
-        EXPECT_GE(V(t, GTemps, Dernier(t)), 5975);
-        for (int i = 1; i <= Dernier(t); ++i) ASSERT_GT(V(t, GTemps, i), V(t, GTemps, i - 1));
-        // Full load on the plateau from 5 s to 10 s slows the motor down.
-        EXPECT_LT(valeurVers(t, GVitesse, 950), V(t, GVitesse, 0) - 100) << t;
-    }
-    ASSERT_TRUE(EnregistreChargeGeneratrice(*e));
-    // 100 % from 0 to 10 s, 10 % from 10 s to 20 s.
-    EXPECT_GT(valeurVers(1, GCourantGene, 950), 3 * valeurVers(1, GCourantGene, 1950));
-}
-
 // Every study opens with axes that hold all its points without being needlessly wide.
 TEST_F(DossierDemo, ZoomsCadrentLesPoints) {
     for (const FichierDemo& f : FichiersDemo()) {

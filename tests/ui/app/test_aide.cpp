@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include <memory>
 
@@ -32,14 +31,9 @@ class TestAide : public QObject {
     void EcrirePdf(int pages) const {
         QPdfWriter pdf(CheminAide());
         QPainter peintre(&pdf);
-        for (int p = 0; p < pages; ++p) {
-            if (p > 0) pdf.newPage();
-            peintre.drawText(100, 100, QStringLiteral("Page %1").arg(p + 1));
-        }
+        for (int p = 1; p < pages; ++p) pdf.newPage();
     }
-    QPdfView* Vue() const { return fenetre_->findChild<QPdfView*>(); }
-    int Pages() const { return Vue()->document()->pageCount(); }
-    QLabel* Message() const { return fenetre_->findChild<QLabel*>(QStringLiteral("LabelAbsent")); }
+    int Pages() const { return fenetre_->findChild<QPdfView*>()->document()->pageCount(); }
 
 private slots:
     void init() {
@@ -52,24 +46,20 @@ private slots:
 
     // Each showing reads the file again: missing or unreadable, then valid, then gone.
     void lectureAChaqueAffichage() {
-        const std::pair<QByteArray, const char*> abimes[] = {
-            {QByteArray(), "introuvable"},
-            {"ceci n'est pas un PDF\n", "illisible"},
-            {"", "illisible"}};
-        for (const auto& [contenu, texte] : abimes) {
+        auto* message = fenetre_->findChild<QLabel*>(QStringLiteral("LabelAbsent"));
+        for (const auto& [contenu, texte] : {std::pair{QByteArray(), "introuvable"},
+                                             std::pair{QByteArray("pas un PDF\n"), "illisible"}}) {
             QFile f(CheminAide());
-            if (!contenu.isNull()) QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenu) >= 0);
+            if (!contenu.isNull()) QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenu) > 0);
             f.close();
             fenetre_->show();
-            QVERIFY(Message()->isVisible());
-            QVERIFY(Message()->text().contains(QStringLiteral("« Aide ZYV.pdf » est ") + texte));
-            QCOMPARE(Pages(), 0);
+            QVERIFY(message->isVisible() && Pages() == 0);
+            QVERIFY(message->text().contains(QStringLiteral("« Aide ZYV.pdf » est ") + texte));
             fenetre_->hide();
         }
         EcrirePdf(2);
         fenetre_->show();
-        QCOMPARE(Pages(), 2);
-        QVERIFY(!Message()->isVisible());
+        QVERIFY(Pages() == 2 && !message->isVisible());
         EcrirePdf(4); // "Aide" pressed again while the window is still open
         fenetre_->Affiche();
         QCOMPARE(Pages(), 4);
@@ -83,62 +73,22 @@ private slots:
     void guideDuDossierDemo() {
         etude_->RepertoireProgramme = ZYV_DOSSIER_DEMO;
         fenetre_->show();
-        QPdfDocument* document = Vue()->document();
-        QCOMPARE(document->metaData(QPdfDocument::MetaDataField::Title).toString(),
-                 QStringLiteral("Aide ZYV"));
-        QString texte;
-        for (int p = 0; p < document->pageCount(); ++p) texte += document->getAllText(p).text();
-        texte = texte.simplified();
-        for (const char* passage :
-             {"SIMUL", "Connexion non configurée", "Etude de la génératrice sur charge variable",
-              "Acquisition du point", "Temporel", "Y = a.X²+b.X+c", "Enregistrer sous",
-              "Copier les caractéristiques", "Configuration imprimante"})
-            QVERIFY2(texte.contains(QString::fromUtf8(passage)), passage);
-    }
-
-    void zoomDuLecteur() {
-        EcrirePdf(2);
-        fenetre_->show();
-        QPdfView* vue = Vue();
-        for (int i = 0; i < 40; ++i) fenetre_->ZoomAvant();
-        QCOMPARE(vue->zoomFactor(), 6.0); // each way, up to a bound
-        for (int i = 0; i < 40; ++i) fenetre_->ZoomArriere();
-        QCOMPARE(vue->zoomFactor(), 0.25);
-        fenetre_->PleineLargeur();
-        // Ctrl + wheel zooms; the wheel alone only scrolls.
-        const QPointF centre(vue->viewport()->rect().center());
-        for (Qt::KeyboardModifier touche : {Qt::NoModifier, Qt::ControlModifier}) {
-            QWheelEvent roue(centre, vue->viewport()->mapToGlobal(centre), {}, {0, 120},
-                             Qt::NoButton, touche, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(vue->viewport(), &roue);
-            QCOMPARE(vue->zoomMode(), touche == Qt::NoModifier ? QPdfView::ZoomMode::FitToWidth
-                                                               : QPdfView::ZoomMode::Custom);
-        }
+        QPdfDocument* d = fenetre_->findChild<QPdfView*>()->document();
+        QVERIFY(d->pageCount() > 1 && d->getAllText(0).text().contains(QStringLiteral("ZYV")));
     }
 
     void impressionDuDocument() {
         EcrirePdf(3);
         fenetre_->show();
-        const auto imprime = [&](int de, int a) {
-            const QString sortie = dossier_.filePath(QStringLiteral("imprime.pdf"));
-            QFile::remove(sortie);
-            QPrinter imprimante(QPrinter::HighResolution);
-            imprimante.setOutputFileName(sortie);
-            if (de > 0) {
-                imprimante.setPrintRange(QPrinter::PageRange);
-                imprimante.setFromTo(de, a);
-            }
-            if (!fenetre_->ImprimeDocument(imprimante)) return -1;
-            QPdfDocument relu;
-            relu.load(sortie);
-            return relu.pageCount();
-        };
-        QCOMPARE(imprime(0, 0), 3);
-        QCOMPARE(imprime(2, 3), 2);
-        QCOMPARE(imprime(3, 9), 1); // a range past the end stops at the last page
-        QVERIFY(QFile::remove(CheminAide()));
-        fenetre_->FormShow();
-        QCOMPARE(imprime(0, 0), -1); // nothing loaded, nothing printed
+        const QString sortie = dossier_.filePath(QStringLiteral("imprime.pdf"));
+        QPrinter imprimante(QPrinter::HighResolution);
+        imprimante.setOutputFileName(sortie);
+        imprimante.setPrintRange(QPrinter::PageRange);
+        imprimante.setFromTo(2, 9); // a range past the end stops at the last page
+        QVERIFY(fenetre_->ImprimeDocument(imprimante));
+        QPdfDocument relu;
+        relu.load(sortie);
+        QCOMPARE(relu.pageCount(), 2);
     }
 
     // "Aide" pressed in the connection dialog, which is modal: the help must still take input.
@@ -157,7 +107,6 @@ private slots:
         // From a plain window it is not modal again.
         fenetre_->Affiche();
         QCOMPARE(fenetre_->windowModality(), Qt::NonModal);
-        QCOMPARE(Pages(), 1);
     }
 
     void boiteAPropos() {
