@@ -55,9 +55,7 @@ CadreTrace::CadreTrace(Etude& e, Services& services, HoteTrace& hote, QWidget* p
 CadreTrace::~CadreTrace() = default;
 
 void CadreTrace::Attache(const Controles& c, const Entrees& e) {
-    c_ = c;
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Attache(c);
     PopupMenu1->addAction(e.Suppressiondupoint1);
     PopupMenu1->addAction(e.Suppressiondetouslespoints1);
     PopupMenu1->addSeparator();
@@ -75,6 +73,12 @@ void CadreTrace::Attache(const Controles& c, const Entrees& e) {
             &CadreTrace::ButtonCarClick);
     connect(e.Copierlacaracteristique1, &QAction::triggered, this, &CadreTrace::CopierImage);
     connect(e.Copierlesvaleurs1, &QAction::triggered, this, &CadreTrace::CopierValeurs);
+}
+
+void CadreTrace::Attache(const Controles& c) {
+    c_ = c;
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     connect(c_.ZoomX, &QSlider::valueChanged, this, &CadreTrace::ZoomXChange);
     connect(c_.ZoomY, &QSlider::valueChanged, this, &CadreTrace::ZoomYChange);
     connect(c_.PaintBox1, &ZoneTrace::Appui, this, &CadreTrace::Pointe);

@@ -91,6 +91,8 @@ protected:
     // Called once by the frame after building its controls: PopupMenu1 then holds the common
     // entries, to which the frame may add its own.
     void Attache(const Controles& c, const Entrees& e);
+    // The plumbing alone, for a frame whose pop-up has entries of its own only.
+    void Attache(const Controles& c);
     // The same from a frame's .ui, whose controls and entries bear the common names.
     template <class U> void AttacheUi(U& ui) {
         Attache({ui.PaintBox1, ui.ZoomX, ui.ZoomY, ui.TextVariableX, ui.TextVariableY,
