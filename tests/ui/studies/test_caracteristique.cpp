@@ -76,9 +76,8 @@ struct Etude1 : Coquille {
     }
     // Sets the module's next readings and waits until the window shows them.
     void Lit(std::uint16_t n, std::uint16_t c) {
-        Module->Repond(
-            0xFF, std::vector<std::uint8_t>(std::begin(EncodeTrame({2400, 1000, n, c, 2000, 800})),
-                                            std::end(EncodeTrame({2400, 1000, n, c, 2000, 800}))));
+        const auto trame = EncodeTrame({2400, 1000, n, c, 2000, 800});
+        Module->Repond(0xFF, std::vector<std::uint8_t>(trame.begin(), trame.end()));
         QTRY_COMPARE(E->MesureCourante[GVitesse], static_cast<int>(n));
         QTRY_COMPARE(E->MesureCourante[GNumero], 0);
     }
