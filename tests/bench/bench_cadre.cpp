@@ -25,35 +25,16 @@ namespace {
 using namespace zyv;
 using bench::ServicesMuets;
 
-// A study window reduced to its frames, answering nothing but the cursor.
-struct Scene : HoteTrace {
+struct SceneF : HoteTrace {
     std::unique_ptr<Etude> E = std::make_unique<Etude>();
     ServicesMuets Services;
     QWidget Fenetre;
-    std::vector<CadreTrace*> Cadres;
+    std::vector<TCaractMachine*> Cadres;
 
-    Scene() {
+    SceneF() {
         NouveauTravail(*E);
         E->Travail.Interpolation = 2;
         E->Config.Fond = 6;
-    }
-    void Montre() {
-        Fenetre.show();
-        for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    }
-    void ActionCar() override {}
-    void Curseur() override {
-        for (CadreTrace* c : Cadres) c->curseur();
-    }
-    void Supprimepoint() override {}
-    void SupprimeTousPoints() override {}
-    void NouvelEssai1Click() override {}
-    void Modelisation(int) override {}
-    void ModifieCaract(int) override {}
-};
-
-struct SceneF : Scene {
-    SceneF() {
         const int y[4] = {GVitesse, GCourantMoteur, GPuissanceMeca, GRendementMoteur};
         for (int k = 1; k <= 4; ++k)
             E->Travail.Caract[k] = {true, true, {}, GCouple, 10, {}, y[k - 1], 10, {}, 1};
@@ -78,13 +59,67 @@ struct SceneF : Scene {
             c->setGeometry((k % 2) * 452, (k / 2) * 365, 452, 365);
             Cadres.push_back(c);
         }
-        Montre();
+        Fenetre.show();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
     }
+
+    void ActionCar() override {}
+    void Curseur() override {
+        for (TCaractMachine* c : Cadres) c->curseur();
+    }
+    void Supprimepoint() override {}
+    void SupprimeTousPoints() override {}
+    void NouvelEssai1Click() override {}
+    void Modelisation(int) override {}
+    void ModifieCaract(int) override {}
 };
 
-struct SceneG : Scene {
+void BM_CadresRetrace(benchmark::State& state) {
+    SceneF scene;
+    for (auto _ : state)
+        for (TCaractMachine* c : scene.Cadres) c->tracegraphe();
+}
+BENCHMARK(BM_CadresRetrace)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void BM_CadresCurseur(benchmark::State& state) {
+    SceneF scene;
+    for (TCaractMachine* c : scene.Cadres) c->tracegraphe();
+    int i = 0;
+    for (auto _ : state) {
+        i = (i + 731) % NbPointsMax;
+        SelectionnePoint(*scene.E, i);
+        scene.Curseur();
+    }
+}
+BENCHMARK(BM_CadresCurseur)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void BM_CadresPointPris(benchmark::State& state) {
+    SceneF scene;
+    for (TCaractMachine* c : scene.Cadres) c->tracegraphe();
+    TEssai& essai = scene.E->Courant();
+    for (auto _ : state) {
+        if (essai.DernierPoint >= NbPointsMax - 1) essai.DernierPoint = NbPointsMax - 2;
+        AjoutePoint(*scene.E);
+        for (TCaractMachine* c : scene.Cadres)
+            c->tracepoint(scene.E->EssaiCourant, essai.DernierPoint);
+    }
+}
+BENCHMARK(BM_CadresPointPris)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+struct SceneG : HoteTrace {
+    std::unique_ptr<Etude> E = std::make_unique<Etude>();
+    ServicesMuets Services;
+    QWidget Fenetre;
+    std::vector<TTemporelMachine*> Cadres;
+
     SceneG() {
+        NouveauTravail(*E);
         E->Travail.TypeEtude = EtudeChargeMoteur;
+        E->Travail.Interpolation = 2;
+        E->Config.Fond = 6;
         const int y[4] = {GVitesse, GCourantMoteur, GPuissanceMeca, GTensionMoteur};
         for (int k = 1; k <= 4; ++k)
             E->Travail.Caract[k] = {true, true, {}, GTemps, 10, {}, y[k - 1], 10, {}, 1};
@@ -110,48 +145,25 @@ struct SceneG : Scene {
             c->setGeometry(0, k * 152, 920, 152);
             Cadres.push_back(c);
         }
-        Montre();
+        Fenetre.show();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
     }
+
+    void ActionCar() override {}
+    void Curseur() override {
+        for (TTemporelMachine* c : Cadres) c->curseur();
+    }
+    void Supprimepoint() override {}
+    void SupprimeTousPoints() override {}
+    void NouvelEssai1Click() override {}
+    void Modelisation(int) override {}
+    void ModifieCaract(int) override {}
 };
-
-void BM_CadresRetrace(benchmark::State& state) {
-    SceneF scene;
-    for (auto _ : state)
-        for (CadreTrace* c : scene.Cadres) c->tracegraphe();
-}
-BENCHMARK(BM_CadresRetrace)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
-
-void BM_CadresCurseur(benchmark::State& state) {
-    SceneF scene;
-    for (CadreTrace* c : scene.Cadres) c->tracegraphe();
-    int i = 0;
-    for (auto _ : state) {
-        i = (i + 731) % NbPointsMax;
-        SelectionnePoint(*scene.E, i);
-        scene.Curseur();
-    }
-}
-BENCHMARK(BM_CadresCurseur)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
-
-void BM_CadresPointPris(benchmark::State& state) {
-    SceneF scene;
-    for (CadreTrace* c : scene.Cadres) c->tracegraphe();
-    TEssai& essai = scene.E->Courant();
-    for (auto _ : state) {
-        if (essai.DernierPoint >= NbPointsMax - 1) essai.DernierPoint = NbPointsMax - 2;
-        AjoutePoint(*scene.E);
-        for (CadreTrace* c : scene.Cadres) c->tracepoint(scene.E->EssaiCourant, essai.DernierPoint);
-    }
-}
-BENCHMARK(BM_CadresPointPris)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly();
 
 void BM_CadresTemporelsRetrace(benchmark::State& state) {
     SceneG scene;
     for (auto _ : state)
-        for (CadreTrace* c : scene.Cadres) c->tracecaract();
+        for (TTemporelMachine* c : scene.Cadres) c->tracecaract();
 }
 BENCHMARK(BM_CadresTemporelsRetrace)
     ->Unit(benchmark::kMillisecond)

@@ -29,14 +29,16 @@ TCaractModele::TCaractModele(Etude& e, Services& services, HoteTrace& hote, cons
       modeles_(modeles) {
     ui_->setupUi(this);
     NumCaract = 0;
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(ui_->Copierlacaracteristique1);
+    PopupMenu1->addAction(ui_->Copierlesvaleurs1);
     // A press turns the cursor on before the position is read; a drag only moves it.
     connect(ui_->PaintBox1, &ZoneTrace::Appui, this, [this] {
         if (GrapheEcran.Valide) CurseurLibre = true;
     });
     Attache({ui_->PaintBox1, ui_->ZoomX, ui_->ZoomY, ui_->TextVariableX, ui_->TextVariableY,
-             ui_->TextValeurX, ui_->TextValeurY});
-    PopupMenu1->addAction(ui_->Copierlacaracteristique1);
-    PopupMenu1->addAction(ui_->Copierlesvaleurs1);
+             ui_->TextValeurX, ui_->TextValeurY, PopupMenu1});
     connect(ui_->Copierlacaracteristique1, &QAction::triggered, this, &TCaractModele::CopierImage);
     connect(ui_->Copierlesvaleurs1, &QAction::triggered, this, &TCaractModele::CopierValeurs);
 }

@@ -29,6 +29,7 @@ public:
     // Graph chosen by the target of Droite and TraceModele.
     enum Cible { Ecran = 1, Image = 2, Page = 3 };
 
+    QMenu* PopupMenu1 = nullptr;
     TCourbe CourbeModele;
     // The free cursor: off until a click in the plot; its position in raw units of slot 0.
     bool CurseurLibre = false;

@@ -54,17 +54,31 @@ CadreTrace::CadreTrace(Etude& e, Services& services, HoteTrace& hote, QWidget* p
 
 CadreTrace::~CadreTrace() = default;
 
-void CadreTrace::Attache(const Controles& c, const Entrees& e) {
-    Attache(c);
-    PopupMenu1->addAction(e.Suppressiondupoint1);
-    PopupMenu1->addAction(e.Suppressiondetouslespoints1);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(e.Nouvelessai1);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(e.Modificationdelacaracteristique1);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(e.Copierlacaracteristique1);
-    PopupMenu1->addAction(e.Copierlesvaleurs1);
+void CadreTrace::Attache(const Controles& c) {
+    c_ = c;
+    connect(c_.ZoomX, &QSlider::valueChanged, this, &CadreTrace::ZoomXChange);
+    connect(c_.ZoomY, &QSlider::valueChanged, this, &CadreTrace::ZoomYChange);
+    connect(c_.PaintBox1, &ZoneTrace::Appui, this, &CadreTrace::Pointe);
+    connect(c_.PaintBox1, &ZoneTrace::Glisse, this, &CadreTrace::Pointe);
+    connect(c_.PaintBox1, &ZoneTrace::Redimensionnee, this, &CadreTrace::PrevoitRetrace);
+    connect(c_.PaintBox1, &ZoneTrace::MenuDemande, this, [this](const QPoint& ou) {
+        PopupMenu1Popup();
+        c_.PopupMenu1->popup(ou);
+    });
+}
+
+QMenu* CadreTrace::MenuEntrees(const Entrees& e) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("PopupMenu1"));
+    menu->addAction(e.Suppressiondupoint1);
+    menu->addAction(e.Suppressiondetouslespoints1);
+    menu->addSeparator();
+    menu->addAction(e.Nouvelessai1);
+    menu->addSeparator();
+    menu->addAction(e.Modificationdelacaracteristique1);
+    menu->addSeparator();
+    menu->addAction(e.Copierlacaracteristique1);
+    menu->addAction(e.Copierlesvaleurs1);
     connect(e.Suppressiondupoint1, &QAction::triggered, this, [this] { hote_.Supprimepoint(); });
     connect(e.Suppressiondetouslespoints1, &QAction::triggered, this,
             [this] { hote_.SupprimeTousPoints(); });
@@ -73,21 +87,7 @@ void CadreTrace::Attache(const Controles& c, const Entrees& e) {
             &CadreTrace::ButtonCarClick);
     connect(e.Copierlacaracteristique1, &QAction::triggered, this, &CadreTrace::CopierImage);
     connect(e.Copierlesvaleurs1, &QAction::triggered, this, &CadreTrace::CopierValeurs);
-}
-
-void CadreTrace::Attache(const Controles& c) {
-    c_ = c;
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    connect(c_.ZoomX, &QSlider::valueChanged, this, &CadreTrace::ZoomXChange);
-    connect(c_.ZoomY, &QSlider::valueChanged, this, &CadreTrace::ZoomYChange);
-    connect(c_.PaintBox1, &ZoneTrace::Appui, this, &CadreTrace::Pointe);
-    connect(c_.PaintBox1, &ZoneTrace::Glisse, this, &CadreTrace::Pointe);
-    connect(c_.PaintBox1, &ZoneTrace::Redimensionnee, this, &CadreTrace::PrevoitRetrace);
-    connect(c_.PaintBox1, &ZoneTrace::MenuDemande, this, [this](const QPoint& ou) {
-        PopupMenu1Popup();
-        PopupMenu1->popup(ou);
-    });
+    return menu;
 }
 
 CadreTrace::EtatMenu CadreTrace::EtatEntrees() const {

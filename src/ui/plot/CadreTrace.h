@@ -36,7 +36,6 @@ public:
     TGraphe GrapheImage;
     TGraphe GraphePage;
     TCourbe Courbe; // the trial handled last
-    QMenu* PopupMenu1 = nullptr;
 
     // The study window's redraw after it has laid out its frames.
     virtual void tracecaract();
@@ -78,8 +77,11 @@ protected:
         QLabel* TextVariableY = nullptr;
         QLabel* TextValeurX = nullptr;
         QLabel* TextValeurY = nullptr;
+        QMenu* PopupMenu1 = nullptr;
     };
-    // The pop-up entries both frames have, in menu order.
+    // Called once by the frame after building its controls.
+    void Attache(const Controles& c);
+    // The pop-up entries of the study frames, in menu order.
     struct Entrees {
         QAction* Suppressiondupoint1 = nullptr;
         QAction* Suppressiondetouslespoints1 = nullptr;
@@ -88,21 +90,20 @@ protected:
         QAction* Copierlacaracteristique1 = nullptr;
         QAction* Copierlesvaleurs1 = nullptr;
     };
-    // Called once by the frame after building its controls: PopupMenu1 then holds the common
-    // entries, to which the frame may add its own.
-    void Attache(const Controles& c, const Entrees& e);
-    // The plumbing alone, for a frame whose pop-up has entries of its own only.
-    void Attache(const Controles& c);
-    // The same from a frame's .ui, whose controls and entries bear the common names.
-    template <class U> void AttacheUi(U& ui) {
+    // A study frame's pop-up menu holding these entries, acting on the host and this frame.
+    QMenu* MenuEntrees(const Entrees& e);
+    // Attache from a study frame's .ui, whose controls and entries bear the common names; the
+    // characteristic button too. Returns the pop-up menu, to which the frame may add entries.
+    template <class U> QMenu* AttacheUi(U& ui) {
+        QMenu* menu = MenuEntrees({ui.Suppressiondupoint1, ui.Suppressiondetouslespoints1,
+                                   ui.Nouvelessai1, ui.Modificationdelacaracteristique1,
+                                   ui.Copierlacaracteristique1, ui.Copierlesvaleurs1});
         Attache({ui.PaintBox1, ui.ZoomX, ui.ZoomY, ui.TextVariableX, ui.TextVariableY,
-                 ui.TextValeurX, ui.TextValeurY},
-                {ui.Suppressiondupoint1, ui.Suppressiondetouslespoints1, ui.Nouvelessai1,
-                 ui.Modificationdelacaracteristique1, ui.Copierlacaracteristique1,
-                 ui.Copierlesvaleurs1});
+                 ui.TextValeurX, ui.TextValeurY, menu});
         connect(ui.ButtonCar, &QAbstractButton::clicked, this, &CadreTrace::ButtonCarClick);
+        return menu;
     }
-    // What the common entries' enabling depends on.
+    // What the study frames' entries' enabling depends on.
     struct EtatMenu {
         bool PointChoisi = false;  // MesureCourante holds a point
         bool CourantPlein = false; // the current trial has a point

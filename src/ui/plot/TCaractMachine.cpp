@@ -11,7 +11,7 @@ namespace zyv {
 TCaractMachine::TCaractMachine(Etude& e, Services& services, HoteTrace& hote, QWidget* parent)
     : CadreTrace(e, services, hote, parent), ui_(std::make_unique<Ui::TCaractMachine>()) {
     ui_->setupUi(this);
-    AttacheUi(*ui_);
+    PopupMenu1 = AttacheUi(*ui_);
     PopupMenu1->addSeparator();
     PopupMenu1->addAction(ui_->Modelisation1);
     connect(ui_->Modelisation1, &QAction::triggered, this,

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QMenu;
+
 namespace Ui {
 class TCaractMachine;
 }
@@ -18,6 +20,8 @@ class TCaractMachine : public CadreTrace {
 public:
     TCaractMachine(Etude& e, Services& services, HoteTrace& hote, QWidget* parent = nullptr);
     ~TCaractMachine() override;
+
+    QMenu* PopupMenu1 = nullptr;
 
     void PopupMenu1Popup() override;
 

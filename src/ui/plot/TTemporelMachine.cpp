@@ -7,7 +7,7 @@ namespace zyv {
 TTemporelMachine::TTemporelMachine(Etude& e, Services& services, HoteTrace& hote, QWidget* parent)
     : CadreTrace(e, services, hote, parent), ui_(std::make_unique<Ui::TTemporelMachine>()) {
     ui_->setupUi(this);
-    AttacheUi(*ui_);
+    PopupMenu1 = AttacheUi(*ui_);
 }
 
 TTemporelMachine::~TTemporelMachine() = default;

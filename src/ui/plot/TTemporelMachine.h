@@ -20,6 +20,7 @@ public:
     TTemporelMachine(Etude& e, Services& services, HoteTrace& hote, QWidget* parent = nullptr);
     ~TTemporelMachine() override;
 
+    QMenu* PopupMenu1 = nullptr;
     // Results of the last CalculMoyenne, kept until the next tracecaract.
     TResultatsMoyenne Resultats;
 
