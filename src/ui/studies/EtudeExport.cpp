@@ -28,6 +28,14 @@ void PrepareGraphe(TGraphe& g, Surface& s, const TRectDim& r, int taillePolice) 
 
 } // namespace
 
+void TFormEtude::PourChaqueAffichee(
+    const TRectDim& zone, const std::function<void(CadreTrace&, const TRectDim&)>& dessin) {
+    const auto places = calculposition(zone);
+    std::size_t k = 0;
+    for (int n = 1; n <= NbCaractMax; ++n)
+        if (Affichee(n)) dessin(*CaractMachine[static_cast<std::size_t>(n - 1)], places[k++]);
+}
+
 void TFormEtude::Copiervaleurs(int essai) {
     services_.CopieTexte(TexteValeurs(etude_, essai));
 }
@@ -36,16 +44,12 @@ void TFormEtude::Copierlescaractristiques1Click() {
     const int dpi = logicalDpiX();
     CopieImage(services_, dpi, [this, dpi](Surface& s) {
         const TailleImage t = TailleImagePressePapiers(dpi);
-        const auto places = calculposition({0, 0, t.Largeur, t.Hauteur});
-        std::size_t k = 0;
-        for (int n = 1; n <= NbCaractMax; ++n) {
-            if (!Affichee(n)) continue;
-            const TRectDim& r = places[k++];
-            s.Decoupe(r.Cadre());
-            CadreTrace& cadre = *CaractMachine[static_cast<std::size_t>(n - 1)];
-            PrepareGraphe(cadre.GrapheImage, s, r, 0);
-            cadre.Copiercaract();
-        }
+        PourChaqueAffichee({0, 0, t.Largeur, t.Hauteur},
+                           [&s](CadreTrace& cadre, const TRectDim& r) {
+                               s.Decoupe(r.Cadre());
+                               PrepareGraphe(cadre.GrapheImage, s, r, 0);
+                               cadre.Copiercaract();
+                           });
     });
 }
 
@@ -57,10 +61,7 @@ void TFormEtude::Imprimer1Click() {
     QPrinter& imprimante = Imprimante();
     if (!services_.DialogueImpression(imprimante, this)) return;
     SurfacePage page(imprimante);
-    const int pw = imprimante.width(), ph = imprimante.height();
-    const int w = pw * 28 / 30;
-    const int l = w / 28;
-    const int h = std::min(ph, w);
+    const auto [w, l, h] = MiseEnPageImpression(imprimante.width(), imprimante.height());
 
     const std::string titre = Cp1252VersUtf8(etude_.Travail.Titre.Texte());
     page.ChoisitPolice({"arial", 12, 0});
@@ -74,16 +75,11 @@ void TFormEtude::Imprimer1Click() {
         page.Texte(x, h * 19 / 20, Cp1252VersUtf8(etude_.Travail.Essai(t).Commentaire.Texte()));
     }
 
-    const auto places = calculposition({l, h / 20, w, h * 17 / 20});
-    std::size_t k = 0;
-    for (int n = 1; n <= NbCaractMax; ++n) {
-        if (!Affichee(n)) continue;
-        const TRectDim& r = places[k++];
+    PourChaqueAffichee({l, h / 20, w, h * 17 / 20}, [&page](CadreTrace& cadre, const TRectDim& r) {
         page.Decoupe(r.Cadre());
-        CadreTrace& cadre = *CaractMachine[static_cast<std::size_t>(n - 1)];
         PrepareGraphe(cadre.GraphePage, page, r, 8);
         cadre.Imprimercaract();
-    }
+    });
     page.Vide();
 }
 

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAbstractButton;
@@ -113,6 +114,9 @@ protected:
 
     bool Acquisition() const;
     bool Affichee(int k) const;
+    // Each shown characteristic's frame with its slot of zone's layout, in characteristic order.
+    void PourChaqueAffichee(const TRectDim& zone,
+                            const std::function<void(CadreTrace&, const TRectDim&)>& dessin);
     int NbAffichees() const;
     QPrinter& Imprimante();
 
