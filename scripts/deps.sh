@@ -7,6 +7,7 @@ paquets=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev qt6-pdf-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgl-dev fonts-liberation
+  dpkg-dev file desktop-file-utils
 )
 manquants=()
 for p in "${paquets[@]}"; do

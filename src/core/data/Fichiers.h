@@ -11,6 +11,8 @@ namespace zyv {
 inline constexpr const char* MessageErreurLecture = "Erreur de lecture du fichier";
 inline constexpr const char* MessageErreurEcriture = "Erreur d'ecriture du fichier";
 inline constexpr const char* NomFichierConfig = "CFGZYV.cfg";
+// Beside the configuration file: where the file dialogs start.
+inline constexpr const char* DossierFichiers = "Fichiers";
 
 // Return true on success. File names are UTF-8 paths.
 bool LireConfig(Etude& e, Messages& m);

@@ -158,6 +158,7 @@ struct Etude {
     int ModeAcquisition = 0;
     TMesure MesureCourante{-1};
     std::string RepertoireProgramme; // UTF-8 path
+    std::string RepertoireAide;      // UTF-8 path of the folder holding the guide
     std::string NomFichier;          // UTF-8 path
     bool Enregistre = true;
     TConfiguration Config;

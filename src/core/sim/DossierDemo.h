@@ -12,7 +12,6 @@
 namespace zyv {
 
 inline constexpr const char* PortSimule = "SIMUL";
-inline constexpr const char* DossierFichiers = "Fichiers";
 
 // The four sample studies, each recorded through the module link on a fresh simulated bench, as
 // the study windows would record them. Return false if the link failed.

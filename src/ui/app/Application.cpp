@@ -5,6 +5,7 @@
 #include "core/link/Horloge.h"
 #include "core/link/PortCom.h"
 #include "core/sim/Banc.h"
+#include "core/studies/ProfilCharge.h"
 #include "ui/analysis/TFormModelisation.h"
 #include "ui/app/Fenetres.h"
 #include "ui/app/ServicesQt.h"
@@ -16,7 +17,6 @@
 #include "ui/link/TConfigCom.h"
 #include "ui/link/TFormConnection.h"
 #include "ui/link/TransportSerie.h"
-#include "core/studies/ProfilCharge.h"
 #include "ui/studies/TFormCaracteristique.h"
 #include "ui/studies/TFormCharge.h"
 #include "ui/studies/TFormTrierPoints.h"
@@ -24,6 +24,7 @@
 #include "ui/studies/TNouvelCaractCharge.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <memory>
 
 namespace zyv {
@@ -31,6 +32,8 @@ namespace zyv {
 int LanceApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZYV"));
+    // The menu entry's icon, on every window too.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/zyv.svg")));
     InstalleTraductionsFrancaises(app);
     // Other windows (help, simulated bench) may still be open: closing the main window ends
     // the run all the same.

@@ -87,10 +87,10 @@ void TFormVisualisationPDF::Affiche() {
 
 void TFormVisualisationPDF::FormShow() {
     nomDocument_ = QString::fromLatin1(NomDocumentAide);
-    // The name is taken relative to the start-up directory, never to whatever the current
+    // The name is taken relative to the guide's folder, never to whatever the current
     // directory has become since (file dialogs move it).
     const QString chemin =
-        QDir(QString::fromStdString(etude_.RepertoireProgramme)).filePath(nomDocument_);
+        QDir(QString::fromStdString(etude_.RepertoireAide)).filePath(nomDocument_);
     document_->close();
     const bool present = QFileInfo(chemin).isFile();
     const bool charge = present && document_->load(chemin) == QPdfDocument::Error::None;

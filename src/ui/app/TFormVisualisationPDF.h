@@ -1,6 +1,7 @@
-// The help window: "Aide ZYV.pdf" from the start-up directory, shown without waiting.
+// The help window: "Aide ZYV.pdf" from the guide's folder, shown without waiting.
 #pragma once
 
+#include "core/data/Emplacements.h"
 #include "core/data/Travail.h"
 
 #include <QString>
@@ -14,8 +15,6 @@ class TFormVisualisationPDF;
 }
 
 namespace zyv {
-
-inline constexpr const char* NomDocumentAide = "Aide ZYV.pdf";
 
 class TFormVisualisationPDF : public QWidget {
     Q_OBJECT

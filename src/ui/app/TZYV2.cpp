@@ -1,6 +1,7 @@
 #include "ui/app/TZYV2.h"
 
 #include "core/data/Cp1252.h"
+#include "core/data/Emplacements.h"
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
@@ -73,13 +74,14 @@ TZYV2::TZYV2(Etude& e, ModuleZYV& module, Services& services, Fenetres& fenetres
 TZYV2::~TZYV2() = default;
 
 void TZYV2::FormCreate() {
-    // The directory the program was started from, not the executable's.
-    etude_.RepertoireProgramme = QDir::currentPath().toStdString();
+    const Emplacements lieux = EmplacementsPrets(SituationActuelle());
+    etude_.RepertoireProgramme = lieux.Programme;
+    etude_.RepertoireAide = lieux.Aide;
     NouveauTravail(etude_);
     LireConfig(etude_, services_);
     premierAffichage_ = true;
     const std::string fichiers = QDir(QString::fromStdString(etude_.RepertoireProgramme))
-                                     .filePath(QStringLiteral("Fichiers"))
+                                     .filePath(QString::fromLatin1(DossierFichiers))
                                      .toStdString();
     OpenDialogZYV2.RepertoireInitial = fichiers;
     SaveDialogZYV2.RepertoireInitial = fichiers;

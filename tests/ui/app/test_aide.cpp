@@ -39,7 +39,7 @@ private slots:
     void init() {
         QFile::remove(CheminAide());
         etude_ = std::make_unique<Etude>();
-        etude_->RepertoireProgramme = dossier_.path().toStdString();
+        etude_->RepertoireAide = dossier_.path().toStdString();
         fenetre_ = std::make_unique<TFormVisualisationPDF>(*etude_);
     }
     void cleanup() { fenetre_.reset(); }
@@ -71,7 +71,7 @@ private slots:
 
     // The guide built with the program, as the demo folder holds it.
     void guideDuDossierDemo() {
-        etude_->RepertoireProgramme = ZYV_DOSSIER_DEMO;
+        etude_->RepertoireAide = ZYV_DOSSIER_DEMO;
         fenetre_->show();
         QPdfDocument* d = fenetre_->findChild<QPdfView*>()->document();
         QVERIFY(d->pageCount() > 1 && d->getAllText(0).text().contains(QStringLiteral("ZYV")));

@@ -39,8 +39,14 @@ class TestZYV2 : public QObject {
 private slots:
 
     void startWithoutConfigurationFile() {
+        QTemporaryDir donnees;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(donnees.path()));
         Coquille c(std::nullopt);
         QCOMPARE(c.Services.Avertissements, std::vector<std::string>{MessageErreurLecture});
+        // A writable start-up folder keeps everything, the guide included; nothing per-user.
+        QCOMPARE(c.E->RepertoireProgramme, c.Dossier.path().toStdString());
+        QCOMPARE(c.E->RepertoireAide, c.E->RepertoireProgramme);
+        QVERIFY(QDir(donnees.path()).isEmpty());
         DemarreEtAttendsConnexion(c);
         QCOMPARE(c.Texte(c.FormConnection.get(), "Text1"),
                  QStringLiteral("Connexion non configurée"));
