@@ -92,6 +92,37 @@ private slots:
         QVERIFY(c.Liaison.Connecte());
     }
 
+    // Each refusal of the port adds its reason under the kept text; a later attempt that
+    // opens clears it.
+    void reasonOfARefusedPortThenPluggedBack() {
+        Coquille c{std::string("ttyUSB0")};
+        TFormConnection& d = *c.FormConnection;
+        c.Module->OuvertureAccepte = false;
+        const std::pair<EchecOuverture, const char*> cas[] = {
+            {EchecOuverture::Inconnu, ""},
+            {EchecOuverture::AccesRefuse, TexteAccesRefuse},
+            {EchecOuverture::Absent, TextePortAbsent},
+            {EchecOuverture::Occupe, TextePortOccupe}};
+        d.Montre({});
+        for (const auto& [echec, texte] : cas) {
+            c.Module->Refus = echec;
+            c.Clique(&d, "ButtonConfiguration");
+            c.Clique(c.ConfigCom.get(), "BitBtn2");
+            QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Erreur de connexion"));
+            QCOMPARE(c.Texte(&d, "TextCause"), QString::fromUtf8(texte));
+            QCOMPARE(c.Trouve(&d, "TextCause")->isVisible(), *texte != 0);
+        }
+        QVERIFY(QString::fromUtf8(TexteAccesRefuse).contains(QLatin1String("groupe dialout")));
+        c.Module->OuvertureAccepte = true;
+        c.Clique(&d, "ButtonConfiguration");
+        c.Clique(c.ConfigCom.get(), "BitBtn2");
+        QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Connexion avec le module"));
+        QVERIFY(!c.Trouve(&d, "TextCause")->isVisible());
+        QCOMPARE(c.Liaison.Port().DernierEchec, EchecOuverture::Aucun);
+        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 8000);
+        QVERIFY(c.Liaison.Connecte());
+    }
+
     void leavingDuringTheWaitClosesThePort() {
         Coquille c{std::string("ttyS0")};
         TFormConnection& d = *c.FormConnection;
