@@ -33,42 +33,25 @@ std::unique_ptr<Etude> EtudeChargeComplete() {
     return e;
 }
 
-std::unique_ptr<Etude> EtudeDe(int kind) {
-    return kind == 0 ? EtudeChargeComplete() : bench::EtudeCoupleVitesse();
-}
-
-void BM_RecuperationCopie(benchmark::State& etat) {
-    const auto e = EtudeDe(static_cast<int>(etat.range(0)));
-    for (auto _ : etat) {
-        auto copie = std::make_unique<TTravail>(e->Travail);
-        benchmark::DoNotOptimize(copie.get());
-    }
-}
-
-void BM_RecuperationEcriture(benchmark::State& etat) {
-    const auto e = EtudeDe(static_cast<int>(etat.range(0)));
-    QTemporaryDir dossier(QDir::home().filePath(QStringLiteral("zyv-bench-XXXXXX")));
-    const std::string chemin = dossier.filePath(QStringLiteral("Recuperation.ZYV")).toStdString();
-    for (auto _ : etat) benchmark::DoNotOptimize(EcritImageTravail(e->Travail, chemin));
-}
-
 double Pire(const std::vector<double>& v) {
     return *std::max_element(v.begin(), v.end());
 }
 
-// 0: load study 5 x 201 points; 1: characteristic study 5 x 2001 points.
-BENCHMARK(BM_RecuperationCopie)
-    ->Arg(0)
-    ->Arg(1)
+// range(0): 0 the load study, 1 five full trials; range(1): 0 the copy, 1 the write.
+void BM_Recuperation(benchmark::State& etat) {
+    const auto e = etat.range(0) == 0 ? EtudeChargeComplete() : bench::EtudeCoupleVitesse();
+    QTemporaryDir dossier(QDir::home().filePath(QStringLiteral("zyv-bench-XXXXXX")));
+    const std::string chemin = dossier.filePath(QStringLiteral("Recuperation.ZYV")).toStdString();
+    for (auto _ : etat) {
+        if (etat.range(1) == 0)
+            benchmark::DoNotOptimize(std::make_unique<TTravail>(e->Travail).get());
+        else
+            benchmark::DoNotOptimize(EcritImageTravail(e->Travail, chemin));
+    }
+}
+BENCHMARK(BM_Recuperation)
+    ->ArgsProduct({{0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond)
-    ->Iterations(1)
-    ->Repetitions(200)
-    ->ComputeStatistics("max", Pire)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_RecuperationEcriture)
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(200)
     ->ComputeStatistics("max", Pire)
