@@ -108,6 +108,17 @@ bool TransportSerie::open(const std::string& nom, const ParametresLigne& p) {
     // lines and refuses, which leaves the line usable.
     if (!p.ControleFlux) port_->setRequestToSend(false);
     port_->clearError();
+    // An adapter pulled out while nobody reads: the device is let go at once, so that once
+    // plugged back it comes under the same name (and Qt stops spinning on the dead line).
+    // Queued: the error comes from inside the port's own notifier, which closing deletes.
+    // The port record learns of it at its next exchange.
+    QSerialPort* ligne = port_.get();
+    QObject::connect(
+        ligne, &QSerialPort::errorOccurred, ligne,
+        [ligne](QSerialPort::SerialPortError e) {
+            if (Perdu(e) && ligne->isOpen()) ligne->close();
+        },
+        Qt::QueuedConnection);
     echec_ = EchecOuverture::Aucun;
     return true;
 }

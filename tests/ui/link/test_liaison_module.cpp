@@ -4,6 +4,7 @@
 #include "ui/link/TransportSerie.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 
 #include <cstdarg>
@@ -136,6 +137,17 @@ private slots:
         QCOMPARE(::chmod(chemin.constData(), 0), 0);
         QVERIFY(!l.Connecte(rebranche.Chemin()));
         QCOMPARE(l.port.DernierEchec, EchecOuverture::AccesRefuse);
+    }
+
+    // Pulled out while nothing is read: the device is let go without waiting for an exchange.
+    void debranchementSansLecture() {
+        auto sim = std::make_unique<SimulateurModule>(QStringList{});
+        const QString chemin = sim->Chemin();
+        TransportSerie ligne;
+        QVERIFY(ligne.open(chemin.toStdString(), ParametresLigne{}));
+        sim.reset();
+        QTRY_VERIFY(!ligne.isOpen());
+        QVERIFY(!QFile::exists(chemin));
     }
 
     void consignesTransmisesTellesQuelles() {
