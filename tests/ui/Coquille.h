@@ -16,12 +16,16 @@
 #include "ui/link/TConfigCom.h"
 #include "ui/link/TFormConnection.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,6 +34,29 @@ namespace zyv {
 // 24,30 V 1,360 A 3450 tr/min 25,3 mN.m 20,00 V 1,000 A
 inline const std::vector<std::uint8_t> TrameMesure{0x09, 0x7E, 0x05, 0x50, 0x0D, 0x7A,
                                                    0x00, 0xFD, 0x07, 0xD0, 0x03, 0xE8};
+
+// Runs geste on the next modal dialog as soon as it is open; the flag tells it has run.
+inline std::shared_ptr<bool> SurDialogue(std::function<void(QDialog*)> geste) {
+    auto fait = std::make_shared<bool>(false);
+    auto* t = new QTimer;
+    t->setInterval(5);
+    QObject::connect(t, &QTimer::timeout, [t, geste, fait] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (d == nullptr) return;
+        t->stop();
+        t->deleteLater();
+        geste(d);
+        *fait = true;
+    });
+    t->start();
+    return fait;
+}
+
+// A characteristic dialog answered with OK on its preselection (motor: N against C).
+inline std::shared_ptr<bool> AccepteCaract() {
+    return SurDialogue(
+        [](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("BtnOK"))->click(); });
+}
 
 struct Coquille {
     QTemporaryDir Dossier;

@@ -89,13 +89,17 @@ bool LireTravail(Etude& e, const std::string& nom, Messages& m) {
 
 bool EcrireTravail(Etude& e, const std::string& nom, Messages& m) {
     e.NomFichier = nom;
-    if (EcritOctets(Chemin(e, nom), EncodeTravail(e.Travail))) {
+    if (EcritImageTravail(e.Travail, Chemin(e, nom).toStdString())) {
         e.Enregistre = true;
         return true;
     }
     // The document still differs from any file: the save prompt must go on asking.
     m.Avertissement(MessageErreurEcriture);
     return false;
+}
+
+bool EcritImageTravail(const TTravail& t, const std::string& chemin) {
+    return EcritOctets(QString::fromStdString(chemin), EncodeTravail(t));
 }
 
 } // namespace zyv

@@ -19,5 +19,8 @@ bool LireConfig(Etude& e, Messages& m);
 bool EcrireConfig(const Etude& e, Messages& m);
 bool LireTravail(Etude& e, const std::string& nom, Messages& m);
 bool EcrireTravail(Etude& e, const std::string& nom, Messages& m);
+// The same image of t written to chemin, leaving the study's file name and saved flag alone
+// and showing nothing: for copies the user did not ask for. Safe from any thread.
+bool EcritImageTravail(const TTravail& t, const std::string& chemin);
 
 } // namespace zyv

@@ -23,10 +23,12 @@ bool TPortCom::OuvrePort() {
     FermePort();
     Handle = fabrique_ ? fabrique_(Nom) : nullptr;
     if (!Handle || !Handle->open(Nom, Parametres)) {
+        DernierEchec = Handle ? Handle->Echec() : EchecOuverture::Inconnu;
         Handle.reset();
         Connecte = false;
         return false;
     }
+    DernierEchec = EchecOuverture::Aucun;
     Handle->purge();
     Handle->raiseDtr();
     Connecte = true;

@@ -35,7 +35,8 @@ public:
     std::shared_ptr<Transport> Handle; // null while closed
     DelaisPort Delais;
     ParametresLigne Parametres;
-    bool Connecte = false; // the one truth about the link
+    bool Connecte = false;                               // the one truth about the link
+    EchecOuverture DernierEchec = EchecOuverture::Aucun; // why the last OuvrePort failed
 
     // Prepares the settings of the next open; never touches the device.
     void InitialisePort(const std::string& nom);

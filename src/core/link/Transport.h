@@ -17,12 +17,23 @@ struct ParametresLigne {
     std::int32_t TailleFiles = 4096; // input and output queues, where the platform allows
 };
 
+// Why an open failed, so that the user can be told what to fix.
+enum class EchecOuverture {
+    Aucun,       // the last open succeeded, or none was tried
+    Inconnu,     // the device gave no usable reason (settings refused...)
+    AccesRefuse, // the user may not use the device
+    Absent,      // no such device: adapter unplugged
+    Occupe,      // another program holds the device
+};
+
 class Transport {
 public:
     virtual ~Transport() = default;
 
     // Opens the device and applies the line settings. False leaves the transport closed.
     virtual bool open(const std::string& nom, const ParametresLigne& parametres) = 0;
+    // The reason of the last failed open.
+    virtual EchecOuverture Echec() const { return EchecOuverture::Inconnu; }
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 

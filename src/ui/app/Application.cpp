@@ -8,6 +8,7 @@
 #include "core/studies/ProfilCharge.h"
 #include "ui/analysis/TFormModelisation.h"
 #include "ui/app/Fenetres.h"
+#include "ui/app/Recuperation.h"
 #include "ui/app/ServicesQt.h"
 #include "ui/app/TAboutBox.h"
 #include "ui/app/TFormBancSimule.h"
@@ -51,8 +52,12 @@ int LanceApplication(int argc, char** argv) {
         return PortsSysteme();
     };
 
+    // Outlives the windows: their last requests reach the disk before the run ends.
+    Recuperation recuperation(*etude, CheminRecuperation());
+
     // Created once, in this order, and kept for the whole run.
     TZYV2 zyv2(*etude, module, services, fenetres);
+    zyv2.SauvegardeEtude.Suit(&recuperation);
     // The one random sequence of the run's load profiles.
     TGenerateurAleatoire hasard;
     TFormCharge formCharge(*etude, module, services, fenetres, hasard);

@@ -2,6 +2,7 @@
 
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
+#include "ui/app/Recuperation.h"
 
 namespace zyv {
 
@@ -21,12 +22,16 @@ bool Sauvegarde::Avertissement() {
 
 bool Sauvegarde::Enregistrer() {
     if (etude_.NomFichier.empty()) return EnregistrerSous();
-    return EcrireTravail(etude_, etude_.NomFichier, services_);
+    if (!EcrireTravail(etude_, etude_.NomFichier, services_)) return false;
+    AJour();
+    return true;
 }
 
 bool Sauvegarde::EnregistrerSous() {
     if (!services_.Enregistrer(dialogue_)) return false;
-    return EcrireTravail(etude_, dialogue_.NomFichier, services_);
+    if (!EcrireTravail(etude_, dialogue_.NomFichier, services_)) return false;
+    AJour();
+    return true;
 }
 
 bool Sauvegarde::NouveauTravail() {
@@ -35,7 +40,16 @@ bool Sauvegarde::NouveauTravail() {
     zyv::NouveauTravail(etude_);
     etude_.Travail.TypeEtude = type;
     dialogue_.NomFichier.clear();
+    AJour();
     return true;
+}
+
+void Sauvegarde::Modifie() {
+    if (recuperation_ != nullptr) recuperation_->Modifie();
+}
+
+void Sauvegarde::AJour() {
+    if (recuperation_ != nullptr) recuperation_->Efface();
 }
 
 } // namespace zyv

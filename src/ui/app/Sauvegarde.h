@@ -7,6 +7,8 @@
 
 namespace zyv {
 
+class Recuperation;
+
 inline constexpr const char* MessageFichierModifie = "Fichier modifié. Voulez-vous l'enregistrer?";
 
 class Sauvegarde {
@@ -23,10 +25,19 @@ public:
     // Empties the study but keeps its kind; false when the prompt stopped it.
     bool NouveauTravail();
 
+    // The run's recovery copy, kept in step with the study from here on; null for none.
+    void Suit(Recuperation* r) { recuperation_ = r; }
+    Recuperation* Copie() const { return recuperation_; }
+    // The study has changed: the copy follows.
+    void Modifie();
+    // The study matches a file or is new: no copy to keep.
+    void AJour();
+
 private:
     Etude& etude_;
     Services& services_;
     DialogueFichier& dialogue_;
+    Recuperation* recuperation_ = nullptr;
 };
 
 } // namespace zyv

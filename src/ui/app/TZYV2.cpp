@@ -5,6 +5,7 @@
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
+#include "ui/app/Recuperation.h"
 #include "ui/app/TFormVisualisationPDF.h"
 #include "ui/link/TFormConnection.h"
 
@@ -102,11 +103,22 @@ void TZYV2::FormShow() {
         fenetres_.FormConnection->Montre(this, [this] {
             setbuttonConnecter();
             Timer1.start();
+            ProposeRecuperation();
         });
         return;
     }
     setbuttonConnecter();
     Timer1.start();
+}
+
+void TZYV2::ProposeRecuperation() {
+    Recuperation* copie = SauvegardeEtude.Copie();
+    if (copie == nullptr || !copie->Presente()) return;
+    if (!services_.Question(MessageRecuperation)) {
+        copie->Efface();
+        return;
+    }
+    if (copie->Recupere(services_)) OuvreEtude(etude_.Travail.TypeEtude);
 }
 
 void TZYV2::setbuttonConnecter() {
@@ -167,6 +179,7 @@ void TZYV2::OuvreEtude(int typeEtude) {
         if (!SauvegardeEtude.Avertissement()) return;
         NouveauTravail(etude_);
         etude_.Travail.TypeEtude = typeEtude;
+        SauvegardeEtude.AJour();
     }
     const bool charge = typeEtude == EtudeChargeMoteur || typeEtude == EtudeChargeGeneratrice;
     QWidget* etude = charge ? fenetres_.FormCharge : fenetres_.FormCaracteristique;
@@ -180,6 +193,7 @@ void TZYV2::ButtonOuvrirClick() {
     if (!SauvegardeEtude.Avertissement()) return;
     if (!services_.Ouvrir(OpenDialogZYV2)) return;
     LireTravail(etude_, OpenDialogZYV2.NomFichier, services_);
+    SauvegardeEtude.AJour();
     OuvreEtude(etude_.Travail.TypeEtude);
 }
 
@@ -192,6 +206,7 @@ bool TZYV2::FormClose() {
     Timer1.stop();
     module_.FermeComZYV();
     EcrireConfig(etude_, services_);
+    SauvegardeEtude.AJour();
     return true;
 }
 

@@ -39,6 +39,9 @@ public:
     std::string TexteValeurs() const;
     // What the four study buttons share: kind check, save prompt, new study, window.
     void OuvreEtude(int typeEtude);
+    // At start, once the link is settled: a study left unsaved by a run that did not end
+    // normally is offered back, in its window.
+    void ProposeRecuperation();
 
     void FormCreate();
     void FormShow();

@@ -13,6 +13,19 @@ namespace zyv {
 namespace {
 // The module is given this many ticks after the port opened before being asked who it is.
 constexpr int TicksAttente = 50;
+
+QString TexteCause(EchecOuverture e) {
+    switch (e) {
+    case EchecOuverture::AccesRefuse:
+        return QString::fromUtf8(TexteAccesRefuse);
+    case EchecOuverture::Absent:
+        return QString::fromUtf8(TextePortAbsent);
+    case EchecOuverture::Occupe:
+        return QString::fromUtf8(TextePortOccupe);
+    default:
+        return {};
+    }
+}
 } // namespace
 
 TFormConnection::TFormConnection(Etude& e, ModuleZYV& module, Fenetres& fenetres, QWidget* parent)
@@ -20,6 +33,7 @@ TFormConnection::TFormConnection(Etude& e, ModuleZYV& module, Fenetres& fenetres
       ui_(std::make_unique<Ui::TFormConnection>()) {
     ui_->setupUi(this);
     ui_->PanelBoutons->hide();
+    ui_->TextCause->hide();
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(50);
     connect(&Timer1, &QTimer::timeout, this, &TFormConnection::Timer1Timer);
@@ -60,6 +74,8 @@ void TFormConnection::FormShow() {
 }
 
 void TFormConnection::SetConnection() {
+    ui_->TextCause->clear();
+    ui_->TextCause->hide();
     if (etude_.Config.Port().empty()) {
         ui_->Text1->setText(QString::fromUtf8(TexteNonConfiguree));
         ui_->PanelBoutons->show();
@@ -76,6 +92,8 @@ void TFormConnection::SetConnection() {
             Timer1.start();
         } else {
             ui_->Text1->setText(QString::fromUtf8(TexteErreurConnexion));
+            ui_->TextCause->setText(TexteCause(module_.Port().DernierEchec));
+            ui_->TextCause->setVisible(!ui_->TextCause->text().isEmpty());
             ui_->PanelBoutons->show();
         }
         return;

@@ -21,6 +21,12 @@ class ModuleZYV;
 inline constexpr const char* TexteConnexion = "Connexion avec le module";
 inline constexpr const char* TexteNonConfiguree = "Connexion non configurée";
 inline constexpr const char* TexteErreurConnexion = "Erreur de connexion";
+// The line added under "Erreur de connexion" when the port itself could not be opened.
+inline constexpr const char* TexteAccesRefuse =
+    "Accès au port refusé : l'utilisateur doit être membre du groupe dialout "
+    "(puis rouvrir sa session)";
+inline constexpr const char* TextePortAbsent = "Port absent : l'adaptateur USB est-il branché ?";
+inline constexpr const char* TextePortOccupe = "Port occupé par un autre programme";
 
 class TFormConnection : public QDialog {
     Q_OBJECT

@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace zyv {
 
@@ -44,6 +45,34 @@ bool Perdu(QSerialPort::SerialPortError e) {
     }
 }
 
+// The device file QSerialPort opens for a port name.
+QByteArray Peripherique(const std::string& nom) {
+    const QString n = QString::fromStdString(nom);
+    if (n.startsWith(QLatin1Char('/')) || n.startsWith(QLatin1String("./")) ||
+        n.startsWith(QLatin1String("../")))
+        return n.toLocal8Bit();
+    return (QLatin1String("/dev/") + n).toLocal8Bit();
+}
+
+// QSerialPort reports a device held by another program (its lock file, or the exclusive
+// flag of an open tty) as a permission error: only the file's own access rights tell
+// the two apart.
+EchecOuverture Cause(QSerialPort::SerialPortError e, const std::string& nom) {
+    const QByteArray chemin = Peripherique(nom);
+    if (e == QSerialPort::DeviceNotFoundError || ::access(chemin.constData(), F_OK) != 0)
+        return EchecOuverture::Absent;
+    switch (e) {
+    case QSerialPort::PermissionError:
+        return ::access(chemin.constData(), R_OK | W_OK) != 0 ? EchecOuverture::AccesRefuse
+                                                              : EchecOuverture::Occupe;
+    case QSerialPort::OpenError:
+    case QSerialPort::ResourceError:
+        return EchecOuverture::Occupe;
+    default:
+        return EchecOuverture::Inconnu;
+    }
+}
+
 } // namespace
 
 TransportSerie::TransportSerie() = default;
@@ -57,6 +86,7 @@ bool TransportSerie::open(const std::string& nom, const ParametresLigne& p) {
     port_ = std::make_unique<QSerialPort>();
     port_->setPortName(QString::fromStdString(nom));
     if (!port_->open(QIODevice::ReadWrite)) {
+        echec_ = Cause(port_->error(), nom);
         port_.reset();
         return false;
     }
@@ -71,12 +101,25 @@ bool TransportSerie::open(const std::string& nom, const ParametresLigne& p) {
                                              : QSerialPort::NoFlowControl);
     if (!reglee && !pseudoTerminal_) {
         close();
+        echec_ = EchecOuverture::Inconnu;
         return false;
     }
     // Opening a tty raises RTS and nothing else lowers it; a pseudo-terminal has no modem
     // lines and refuses, which leaves the line usable.
     if (!p.ControleFlux) port_->setRequestToSend(false);
     port_->clearError();
+    // An adapter pulled out while nobody reads: the device is let go at once, so that once
+    // plugged back it comes under the same name (and Qt stops spinning on the dead line).
+    // Queued: the error comes from inside the port's own notifier, which closing deletes.
+    // The port record learns of it at its next exchange.
+    QSerialPort* ligne = port_.get();
+    QObject::connect(
+        ligne, &QSerialPort::errorOccurred, ligne,
+        [ligne](QSerialPort::SerialPortError e) {
+            if (Perdu(e) && ligne->isOpen()) ligne->close();
+        },
+        Qt::QueuedConnection);
+    echec_ = EchecOuverture::Aucun;
     return true;
 }
 

@@ -21,6 +21,7 @@ public:
     ~TransportSerie() override;
 
     bool open(const std::string& nom, const ParametresLigne& parametres) override;
+    EchecOuverture Echec() const override { return echec_; }
     void close() override;
     bool isOpen() const override;
     bool write(const std::uint8_t* octets, std::size_t n, std::int64_t timeoutMs) override;
@@ -34,6 +35,7 @@ public:
 private:
     std::unique_ptr<QSerialPort> port_;
     bool pseudoTerminal_ = false;
+    EchecOuverture echec_ = EchecOuverture::Aucun;
 };
 
 // "SIMUL" gives the in-process bench, any other name the serial line. The bench and the clock

@@ -27,6 +27,7 @@ void TFormEtude::Acquerir_et_afficher() {
         return;
     }
     AjoutePoint(etude_);
+    Modifie();
     const int i = etude_.Courant().DernierPoint;
     for (CadreTrace* cadre : CaractMachine) cadre->tracepoint(t, i);
 }
@@ -36,6 +37,7 @@ void TFormEtude::Acquerir_et_afficher() {
 
 void TFormEtude::NouvelEssai1Click() {
     NouvelEssai(etude_);
+    Modifie();
     ActionCar();
 }
 
@@ -44,6 +46,7 @@ void TFormEtude::SupEssai(int k) {
                             std::to_string(k)))
         return;
     SupprimeEssai(etude_, k);
+    Modifie();
     etude_.MesureCourante[GNumero] = -1;
     ActionCar();
 }
@@ -57,6 +60,7 @@ void TFormEtude::TabControlCourbesChange(int index) {
 
 void TFormEtude::EditCommentaireChange(const QString& texte) {
     etude_.Courant().Commentaire.Affecte(Utf8VersCp1252(texte.left(20).toStdString()));
+    Modifie();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -67,7 +71,7 @@ void TFormEtude::Nouvellecaracteristique1Click() {
     if (DialogueCaract* dialogue = Dialogue(); n < NbCaractMax && dialogue != nullptr) {
         dialogue->ModeCaract = 0;
         dialogue->NumCaract = n + 1;
-        ExecModal(*dialogue, this);
+        if (ExecModal(*dialogue, this) == QDialog::Accepted) Modifie();
     }
     ActionCar();
 }
@@ -76,7 +80,7 @@ void TFormEtude::ModifieCaract(int k) {
     if (DialogueCaract* dialogue = Dialogue(); k >= 1 && k <= NbCaractMax && dialogue != nullptr) {
         dialogue->ModeCaract = 1;
         dialogue->NumCaract = k;
-        ExecModal(*dialogue, this);
+        if (ExecModal(*dialogue, this) == QDialog::Accepted) Modifie();
     }
     ActionCar();
 }
@@ -84,6 +88,7 @@ void TFormEtude::ModifieCaract(int k) {
 void TFormEtude::SCarClick(int k) {
     if (!services_.Question("Voulez-vous supprimer la caractéristique :")) return;
     SupprimeCaract(etude_, k);
+    Modifie();
     ActionCar();
 }
 
@@ -113,6 +118,7 @@ void TFormEtude::Supprimepoint() {
     }
     if (numero < 0) return;
     SupprimePointEssai(etude_, numero, etude_.EssaiCourant);
+    Modifie();
     etude_.MesureCourante[GNumero] = -1;
     TraceTout();
 }
@@ -125,6 +131,7 @@ void TFormEtude::SupprimeTousPoints() {
     etude_.Courant().DernierPoint = -1;
     etude_.MesureCourante[GNumero] = -1;
     etude_.Enregistre = false;
+    Modifie();
     ActionCar();
 }
 
@@ -133,6 +140,7 @@ void TFormEtude::SupprimeTousPoints() {
 
 void TFormEtude::EdittitreChange(const QString& texte) {
     etude_.Travail.Titre.Affecte(Utf8VersCp1252(texte.left(100).toStdString()));
+    Modifie();
 }
 
 void TFormEtude::InterpolationClick(int interpolation) {
@@ -159,6 +167,10 @@ void TFormEtude::Enregistrersous1Click() {
 void TFormEtude::Nouveautravail1Click() {
     if (!fenetres_.ZYV2->SauvegardeEtude.NouveauTravail()) return;
     ActionCar();
+}
+
+void TFormEtude::Modifie() {
+    if (fenetres_.ZYV2 != nullptr) fenetres_.ZYV2->SauvegardeEtude.Modifie();
 }
 
 bool TFormEtude::Avertissement() {

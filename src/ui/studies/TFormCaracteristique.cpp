@@ -123,6 +123,7 @@ void TFormCaracteristique::TrierPoints(bool tous) {
         etude_.Travail.Essai(t).TriOrdre = dialogue.Ordre();
     }
     TrieEssais(etude_);
+    Modifie();
     // The sorted order is what a picked index refers to: the old pick is gone.
     etude_.MesureCourante[GNumero] = -1;
     ActionCar();

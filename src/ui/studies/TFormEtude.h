@@ -112,6 +112,10 @@ protected:
     // Shows the value groups and the caption of the study kind; then the shared show steps.
     void FormShow(const char* titreMoteur, const char* titreGeneratrice);
 
+    // Every command that changes the study's content ends here, so that its recovery copy
+    // follows.
+    void Modifie();
+
     bool Acquisition() const;
     bool Affichee(int k) const;
     // Each shown characteristic's frame with its slot of zone's layout, in characteristic order.

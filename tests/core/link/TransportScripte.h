@@ -26,6 +26,7 @@ public:
     }
 
     bool OuvertureAccepte = true, EcritureAccepte = true;
+    EchecOuverture Refus = EchecOuverture::Inconnu; // the reason given when the open is refused
     int LignePerdueApres = -1;       // bytes delivered before the line drops; -1 never
     std::vector<std::string> Traces; // "open", "write", "purge", "dtr", "close"
     std::vector<std::uint8_t> Ecrits;
@@ -36,6 +37,9 @@ public:
         Traces.push_back("open");
         NomOuvert = nom;
         return ouvert_ = OuvertureAccepte;
+    }
+    EchecOuverture Echec() const override {
+        return OuvertureAccepte ? EchecOuverture::Aucun : Refus;
     }
     void close() override {
         Traces.push_back("close");

@@ -84,9 +84,11 @@ struct Liaison : ::testing::Test {
 
 TEST_F(Liaison, OuverturePurgeLeveDtrEtRelacheLaPrecedente) {
     ligne->OuvertureAccepte = false;
+    ligne->Refus = EchecOuverture::Occupe;
     port.InitialisePort("COM99");
     EXPECT_FALSE(port.OuvrePort());
     EXPECT_EQ(port.Handle, nullptr);
+    EXPECT_EQ(port.DernierEchec, EchecOuverture::Occupe);
     port.FermePort(); // harmless when closed
     EXPECT_EQ(port.LitPort(6), "Erreur L=0");
 
@@ -94,6 +96,7 @@ TEST_F(Liaison, OuverturePurgeLeveDtrEtRelacheLaPrecedente) {
     ligne->Traces.clear();
     Ouvre();
     ASSERT_TRUE(port.OuvrePort() && port.Connecte);
+    EXPECT_EQ(port.DernierEchec, EchecOuverture::Aucun);
     EXPECT_EQ(ligne->Traces, (Journal{"open", "purge", "dtr", "close", "open", "purge", "dtr"}));
 }
 

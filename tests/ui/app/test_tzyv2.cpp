@@ -128,6 +128,22 @@ private slots:
         QTRY_VERIFY(c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
         QVERIFY(!c.ZYV2->Timer1.isActive() && c.Texte(c.ZYV2.get(), "PanelConnecte").isEmpty());
         QCOMPARE(std::count(c.Module->Ecrits.begin(), c.Module->Ecrits.end(), 0xFF), 4);
+
+        // The adapter is still unplugged: "Connecter" says so.
+        c.Module->OuvertureAccepte = false;
+        c.Module->Refus = EchecOuverture::Absent;
+        c.Clique(c.ZYV2.get(), "ButtonConnecter");
+        QTRY_VERIFY(c.FormConnection->isVisible() && c.Boutons());
+        QCOMPARE(c.Texte(c.FormConnection.get(), "TextCause"), QString::fromUtf8(TextePortAbsent));
+        FermeConnexion(c);
+        // Plugged back: the same button reconnects and the live values come back.
+        c.Module->OuvertureAccepte = true;
+        c.Module->LignePerdueApres = -1;
+        c.Clique(c.ZYV2.get(), "ButtonConnecter");
+        QTRY_VERIFY_WITH_TIMEOUT(!c.FormConnection->isVisible(), 8000);
+        QVERIFY(c.Liaison.Connecte() && c.ZYV2->Timer1.isActive());
+        QTRY_COMPARE(c.Texte(c.ZYV2.get(), "ValVitesse"), QStringLiteral("3450 tr/min"));
+        QVERIFY(!c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
     }
 
     void copyValuesBeforeAnyReading() {

@@ -92,6 +92,30 @@ private slots:
         QVERIFY(c.Liaison.Connecte());
     }
 
+    // A refused port keeps "Erreur de connexion" and adds why; the line goes once it opens.
+    void reasonOfARefusedPortThenPluggedBack() {
+        Coquille c{std::string("ttyUSB0")};
+        TFormConnection& d = *c.FormConnection;
+        d.Montre({});
+        const auto essai = [&](bool accepte, EchecOuverture echec) {
+            c.Module->OuvertureAccepte = accepte;
+            c.Module->Refus = echec;
+            c.Clique(&d, "ButtonConfiguration");
+            c.Clique(c.ConfigCom.get(), "BitBtn2");
+            const bool cause = c.Trouve(&d, "TextCause")->isVisible();
+            return c.Texte(&d, "Text1") + u'|' + (cause ? c.Texte(&d, "TextCause") : QString());
+        };
+        const QString erreur = QStringLiteral("Erreur de connexion|");
+        QCOMPARE(essai(false, EchecOuverture::AccesRefuse), erreur + TexteAccesRefuse);
+        QCOMPARE(essai(false, EchecOuverture::Absent), erreur + TextePortAbsent);
+        QCOMPARE(essai(false, EchecOuverture::Occupe), erreur + TextePortOccupe);
+        QCOMPARE(essai(false, EchecOuverture::Inconnu), erreur);
+        QCOMPARE(essai(false, EchecOuverture::Occupe), erreur + TextePortOccupe);
+        QCOMPARE(essai(true, EchecOuverture::Occupe), QStringLiteral("Connexion avec le module|"));
+        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 8000);
+        QVERIFY(c.Liaison.Connecte());
+    }
+
     void leavingDuringTheWaitClosesThePort() {
         Coquille c{std::string("ttyS0")};
         TFormConnection& d = *c.FormConnection;

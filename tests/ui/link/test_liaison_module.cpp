@@ -4,6 +4,7 @@
 #include "ui/link/TransportSerie.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTest>
 
 #include <cstdarg>
@@ -11,6 +12,7 @@
 #include <memory>
 #include <pty.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace zyv;
@@ -105,6 +107,47 @@ private slots:
         // Everything stays harmless on the dead line.
         l.module.SetCharge(10);
         QVERIFY(l.module.LectureVersion().empty() && !l.port.Connecte);
+    }
+
+    // The adapter pulled out, then one plugged in again: the same port record opens the new
+    // line without a restart, and each refusal on the way carries its reason.
+    void rebranchementEtCausesDesRefus() {
+        Liaison l({"--debranche", "1"});
+        QVERIFY(l.Connecte());
+        const QString ancien = l.sim.Chemin();
+        QVERIFY(l.module.LectureVersion().starts_with("ZYV"));
+        QCOMPARE(l.Lit()[GNumero], -1);
+        QVERIFY(!l.port.Connecte && l.sim.TermineDansLes(5000));
+        QTRY_VERIFY(!l.Connecte(ancien));
+        QCOMPARE(l.port.DernierEchec, EchecOuverture::Absent);
+
+        SimulateurModule rebranche({});
+        QVERIFY(l.Connecte(rebranche.Chemin()));
+        QCOMPARE(l.port.DernierEchec, EchecOuverture::Aucun);
+        QVERIFY(l.module.LectureVersion().starts_with("ZYV"));
+        QCOMPARE(l.Lit()[GNumero], 0);
+        // Another program on the same line is turned away as busy.
+        TransportSerie autre;
+        QVERIFY(!autre.open(rebranche.Chemin().toStdString(), ParametresLigne{}));
+        QCOMPARE(autre.Echec(), EchecOuverture::Occupe);
+        // A device the user may not open (root opens everything).
+        l.module.FermeComZYV();
+        if (geteuid() == 0) return;
+        const QByteArray chemin = rebranche.Chemin().toLocal8Bit();
+        QCOMPARE(::chmod(chemin.constData(), 0), 0);
+        QVERIFY(!l.Connecte(rebranche.Chemin()));
+        QCOMPARE(l.port.DernierEchec, EchecOuverture::AccesRefuse);
+    }
+
+    // Pulled out while nothing is read: the device is let go without waiting for an exchange.
+    void debranchementSansLecture() {
+        auto sim = std::make_unique<SimulateurModule>(QStringList{});
+        const QString chemin = sim->Chemin();
+        TransportSerie ligne;
+        QVERIFY(ligne.open(chemin.toStdString(), ParametresLigne{}));
+        sim.reset();
+        QTRY_VERIFY(!ligne.isOpen());
+        QVERIFY(!QFile::exists(chemin));
     }
 
     void consignesTransmisesTellesQuelles() {

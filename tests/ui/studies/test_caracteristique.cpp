@@ -22,29 +22,6 @@ using namespace zyv;
 
 namespace {
 
-// Runs geste on the next modal dialog as soon as it is open; the flag tells it has run.
-std::shared_ptr<bool> SurDialogue(std::function<void(QDialog*)> geste) {
-    auto fait = std::make_shared<bool>(false);
-    auto* t = new QTimer;
-    t->setInterval(5);
-    QObject::connect(t, &QTimer::timeout, [t, geste, fait] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (d == nullptr) return;
-        t->stop();
-        t->deleteLater();
-        geste(d);
-        *fait = true;
-    });
-    t->start();
-    return fait;
-}
-
-// A characteristic dialog answered with OK on its preselection (motor: N against C).
-std::shared_ptr<bool> AccepteCaract() {
-    return SurDialogue(
-        [](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("BtnOK"))->click(); });
-}
-
 struct Etude1 : Coquille {
     std::unique_ptr<TFormCaracteristique> Fenetre;
     std::unique_ptr<TNouvelCaract> Dialogue;

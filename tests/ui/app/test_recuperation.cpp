@@ -1,0 +1,250 @@
+// Crash recovery: the copy follows the study's changes, goes when the study is saved, new or
+// left normally, and comes back after a run killed in the middle of an acquisition.
+#include "ui/Coquille.h"
+
+#include "core/data/Operations.h"
+#include "ui/app/Recuperation.h"
+#include "ui/studies/TFormCaracteristique.h"
+#include "ui/studies/TNouvelCaract.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QtTest>
+
+using namespace zyv;
+
+namespace {
+
+constexpr int DelaiCopieMax = 1000; // ms from a change to its copy on disk
+
+// The program's windows with their recovery copy, on the scripted module.
+struct Poste : Coquille {
+    Recuperation Copie;
+    std::unique_ptr<TFormCaracteristique> Fenetre;
+    std::unique_ptr<TNouvelCaract> Dialogue;
+
+    explicit Poste(std::optional<std::string> port, std::string chemin = {})
+        : Coquille(std::move(port)),
+          Copie(*E, chemin.empty() ? Dossier.filePath("Recuperation.ZYV").toStdString() : chemin) {
+        Fenetre = std::make_unique<TFormCaracteristique>(*E, Liaison, Services, F);
+        Dialogue = std::make_unique<TNouvelCaract>(*E);
+        F.NouvelCaract = Dialogue.get();
+        ZYV2->SauvegardeEtude.Suit(&Copie);
+    }
+    template <typename T = QWidget> T* W(const char* nom) const {
+        return Fenetre->findChild<T*>(QString::fromLatin1(nom));
+    }
+    // Within the promised delay, the copy as the next start would read it passes test.
+    bool Suit(const std::function<bool(const Etude&)>& test) const {
+        return QTest::qWaitFor(
+            [&] {
+                auto e = std::make_unique<Etude>();
+                ServicesEssai muets;
+                return Copie.Presente() && LireTravail(*e, Copie.Chemin(), muets) && test(*e);
+            },
+            DelaiCopieMax + 500);
+    }
+    bool Partie() {
+        Copie.Termine();
+        return !Copie.Presente();
+    }
+    // Starts as the program does, then opens the motor characteristic window with N(C).
+    bool Ouvre() {
+        ZYV2->show();
+        if (!QTest::qWaitFor([&] { return Liaison.Connecte() && !FormConnection->isVisible(); },
+                             8000))
+            return false;
+        const auto fait = AccepteCaract();
+        QTest::mouseClick(Trouve<QPushButton>(ZYV2.get(), "ButtonCaractMoteur"), Qt::LeftButton);
+        return QTest::qWaitFor([&] { return *fait; }, 5000);
+    }
+    // Waits for the window to show the given speed read from the module, then takes it.
+    bool Prend(int vitesse) {
+        const auto trame =
+            EncodeTrame({2400, 1000, static_cast<std::uint16_t>(vitesse), 250, 2000, 800});
+        Module->Repond(0xFF, std::vector<std::uint8_t>(trame.begin(), trame.end()));
+        if (!QTest::qWaitFor([&] { return E->MesureCourante[GVitesse] == vitesse; }, 5000))
+            return false;
+        QTest::keyClick(W<QLineEdit>("EditCommentaire"), Qt::Key_Space);
+        return true;
+    }
+    // The start-up up to the recovery question: the connection dialog left with "Annuler".
+    void DemarreSansModule() {
+        ZYV2->show();
+        QVERIFY(QTest::qWaitFor([&] { return FormConnection->isVisible(); }, 5000));
+        QTest::mouseClick(Trouve<QPushButton>(FormConnection.get(), "BitBtn1"), Qt::LeftButton);
+    }
+};
+
+int Joue(const QString& role);
+
+} // namespace
+
+class TestRecuperation : public QObject {
+    Q_OBJECT
+private slots:
+
+    void copieSuitLEtudeEtPartQuandElleEstAJour() {
+        Poste p(std::string("ttyS0"));
+        QVERIFY(p.Ouvre());
+        QVERIFY(p.Suit([](const Etude& e) { return NbCaract(e) == 1; }));
+        QTest::keyClicks(p.W<QLineEdit>("Edittitre"), QStringLiteral("Banc 3"));
+        QTest::keyClicks(p.W<QLineEdit>("EditCommentaire"), QStringLiteral("24 V"));
+        QTest::mouseClick(p.W<QPushButton>("ButtonManu"), Qt::LeftButton);
+        QVERIFY(p.Prend(3000));
+        QVERIFY(p.Suit([](const Etude& e) {
+            return e.Travail.Titre.Texte() == "Banc 3" &&
+                   e.Travail.Essai(1).Commentaire.Texte() == "24 V" &&
+                   e.Travail.Essai(1).Valeur(GVitesse, 0) == 3000;
+        }));
+        QTest::keyClick(p.W<QLineEdit>("EditCommentaire"), Qt::Key_Escape);
+        p.W<QAction>("NouvelEssai1")->trigger();
+        QVERIFY(p.Suit([](const Etude& e) { return e.Travail.NbEssais == 2; }));
+
+        // Saved: the copy goes. A later change brings it back, never touching the user's file.
+        const QString fichier = p.Dossier.filePath(QStringLiteral("essai.ZYV"));
+        p.Services.Choix = {fichier.toStdString()};
+        p.W<QAction>("Enregistrer1")->trigger();
+        QVERIFY(p.Partie());
+        const qint64 taille = QFileInfo(fichier).size();
+        QTest::keyClicks(p.W<QLineEdit>("Edittitre"), QStringLiteral(" bis"));
+        QVERIFY(p.Suit([](const Etude& e) {
+            return e.Travail.Titre.Texte() == "Banc 3 bis" && e.Travail.NbEssais == 2;
+        }));
+        QVERIFY(p.E->Enregistre && p.E->NomFichier == fichier.toStdString());
+        QCOMPARE(QFileInfo(fichier).size(), taille);
+
+        p.Fenetre->Nouveautravail1Click();
+        QVERIFY(p.Partie());
+        // A normal exit takes the copy away.
+        QTest::keyClicks(p.W<QLineEdit>("Edittitre"), QStringLiteral("ter"));
+        QVERIFY(p.Suit([](const Etude& e) { return e.Travail.Titre.Texte() == "ter"; }));
+        p.Fenetre->close();
+        QVERIFY(p.ZYV2->close());
+        QVERIFY(p.Partie());
+    }
+
+    void copieRefuseeOuIllisible() {
+        for (const bool lisible : {true, false}) {
+            Poste p(std::nullopt);
+            if (lisible) {
+                QVERIFY(EcritImageTravail(p.E->Travail, p.Copie.Chemin()));
+            } else {
+                QFile f(QString::fromStdString(p.Copie.Chemin()));
+                QVERIFY(f.open(QIODevice::WriteOnly) && f.write("ZYV-1") == 5);
+            }
+            // Refused, or accepted but unreadable: reported, and gone either way.
+            p.Services.ReponsesQuestion = {!lisible};
+            p.Services.Avertissements.clear();
+            p.DemarreSansModule();
+            QTRY_COMPARE(p.Services.Questions, std::vector<std::string>{MessageRecuperation});
+            QVERIFY(p.Partie() && p.ZYV2->isVisible() && !p.Fenetre->isVisible());
+            QCOMPARE(p.Services.Avertissements.size(), std::size_t{!lisible});
+        }
+    }
+
+    // The program killed during an acquisition; started again, it recovers every point taken
+    // more than a second before the kill, unsaved, in its window.
+    void arretBrutalPendantUneAcquisition() {
+        QTemporaryDir donnees;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), donnees.path());
+        env.insert(QStringLiteral("TMPDIR"), donnees.path()); // the killed run's own folders
+        const auto lance = [&env](QProcess& p, const char* role) {
+            p.setProcessEnvironment(env);
+            p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            p.start(QCoreApplication::applicationFilePath(), {"--joueur", role});
+            QVERIFY(p.waitForStarted(10000));
+        };
+        QProcess prise;
+        lance(prise, "prise");
+        QElapsedTimer horloge;
+        horloge.start();
+        std::vector<qint64> vus; // when each point was seen taken
+        while (vus.size() < 10) {
+            QVERIFY2(prise.canReadLine() || prise.waitForReadyRead(15000), "no point taken");
+            while (prise.canReadLine())
+                if (prise.readLine().startsWith("POINT")) vus.push_back(horloge.elapsed());
+        }
+        QVERIFY(QTest::qWaitFor([&] { return horloge.elapsed() >= vus.back() + 150; }, 1000));
+        prise.kill();
+        const qint64 mort = horloge.elapsed();
+        QVERIFY(prise.waitForFinished(10000));
+        const auto pris = vus.size() + prise.readAllStandardOutput().count("POINT");
+        const auto requis = std::count_if(vus.begin(), vus.end(),
+                                          [mort](qint64 t) { return t < mort - DelaiCopieMax; });
+
+        QProcess reprise;
+        lance(reprise, "reprise");
+        QVERIFY(reprise.waitForFinished(30000));
+        const QStringList lignes =
+            QString::fromUtf8(reprise.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lignes.value(0), "QUESTION " + QString::fromUtf8(MessageRecuperation));
+        // Kind, saved flag, length of the name, window shown, then the recovered speeds.
+        const QStringList etude = lignes.value(1).split(' ');
+        QCOMPARE(etude.mid(0, 5), (QStringList{"ETUDE", "0", "0", "0", "1"}));
+        const QStringList vitesses = etude.mid(5);
+        QVERIFY2(vitesses.size() >= requis && vitesses.size() <= qsizetype(pris),
+                 qPrintable(QStringLiteral("%1 recovered of %2, %3 required")
+                                .arg(vitesses.size())
+                                .arg(pris)
+                                .arg(requis)));
+        for (int i = 0; i < vitesses.size(); ++i) QCOMPARE(vitesses[i].toInt(), 3000 + i);
+        // Left normally this time: nothing to recover any more.
+        QCOMPARE(lignes.value(2), QStringLiteral("FIN"));
+        QVERIFY(!QFile::exists(donnees.filePath(QStringLiteral("ZYV/Recuperation.ZYV"))));
+    }
+};
+
+namespace {
+
+// The program in a child process: "prise" takes a point every 300 ms until it is killed;
+// "reprise" answers Oui to the recovery, tells what it got, and leaves without saving.
+int Joue(const QString& role) {
+    QTextStream sortie(stdout);
+    if (role == QLatin1String("prise")) {
+        Poste p(std::string("ttyS0"), CheminRecuperation());
+        if (!p.Ouvre()) return 2;
+        QTest::mouseClick(p.W<QPushButton>("ButtonManu"), Qt::LeftButton);
+        QElapsedTimer horloge;
+        horloge.start();
+        for (int k = 0; k < 500; ++k) {
+            if (!QTest::qWaitFor([&] { return horloge.elapsed() >= 300 * k; }, 1000) ||
+                !p.Prend(3000 + k) || p.E->Courant().DernierPoint != k)
+                return 3;
+            sortie << "POINT " << k << Qt::endl;
+        }
+        return 0;
+    }
+    Poste p(std::nullopt, CheminRecuperation());
+    p.Services.ReponsesQuestion = {true};
+    p.DemarreSansModule();
+    if (!QTest::qWaitFor([&] { return p.Fenetre->isVisible(); }, 5000)) return 4;
+    for (const std::string& q : p.Services.Questions)
+        sortie << "QUESTION " << QString::fromStdString(q) << Qt::endl;
+    const TEssai& essai = p.E->Travail.Essai(1);
+    sortie << "ETUDE " << p.E->Travail.TypeEtude << ' ' << int(p.E->Enregistre) << ' '
+           << p.E->NomFichier.size() << ' ' << int(p.Fenetre->isVisible());
+    for (int i = 0; i <= essai.DernierPoint; ++i) sortie << ' ' << essai.Valeur(GVitesse, i);
+    sortie << Qt::endl;
+    p.Fenetre->close();
+    p.Services.Reponses = {Reponse::Non};
+    if (!p.ZYV2->close() || !p.Partie()) return 5;
+    sortie << "FIN" << Qt::endl;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--joueur") {
+        QApplication::setApplicationName(QStringLiteral("ZYV"));
+        return Joue(QString::fromLatin1(argv[2]));
+    }
+    TestRecuperation essais;
+    return QTest::qExec(&essais, argc, argv);
+}
+
+#include "test_recuperation.moc"
