@@ -103,16 +103,26 @@ TEST(EchantillonModele, TruncatedTermsAndStepsFromX1ExactlyToX2) {
     EXPECT_EQ(MaxValeur(x, 1, 0), x[2]);
 }
 
-TEST(TexteEquation, TorqueAgainstSpeed) {
+// Gauss elimination must take the largest pivot of the column: the first one here is zero.
+TEST(ResolutionGauss, PivotsOnTheLargestOfTheColumn) {
+    TSystemeLineaire s;
+    s.Matrice = {{{0, 1, 1}, {1, 0, 1}, {2, 1, 0}}};
+    s.SecondMembre = {5, 4, 4};
+    ASSERT_TRUE(ResolutionGauss(2, s));
+    EXPECT_EQ(s.Solution, (std::array<double, 5>{1, 2, 3, 0, 0}));
+}
+
+// Coefficients scaled by the quantities' decimals: C has one, N none.
+TEST(TexteEquation, ScaledByTheDecimals) {
     auto e = std::make_unique<Etude>();
     NouveauTravail(*e);
-    const auto texte = [&](int type, TNombreDec c2, TNombreDec c1, TNombreDec c0) {
-        return TexteEquation(e->Travail, type, GVitesse, GCouple, c2, c1, c0);
-    };
-    EXPECT_EQ(texte(ModeleAX2BXC, {-12, -5}, {345678, -5}, {2365, 0}),
-              "C =  -0,000012 x N² + 0,345678 x N + 236,5");
-    EXPECT_EQ(texte(ModeleAXB, {}, {-345678, -5}, {-2365, 0}), "C =  -0,345678 x N - 236,5");
-    EXPECT_EQ(texte(ModeleAX, {}, {}, {}), "C = 0 x N");
+    EXPECT_EQ(TexteEquation(e->Travail, ModeleAX2BXC, GCouple, GVitesse, {-12, -5}, {345678, -5},
+                            {2365, 0}),
+              "N =  -0,012 x C² + 34,5678 x C + 2365");
+    EXPECT_EQ(
+        TexteEquation(e->Travail, ModeleAXB, GVitesse, GCouple, {}, {-345678, -5}, {-2365, 0}),
+        "C =  -0,345678 x N - 236,5");
+    EXPECT_EQ(TexteEquation(e->Travail, ModeleAX, GVitesse, GCouple, {}, {}, {}), "C = 0 x N");
 }
 
 } // namespace
