@@ -88,7 +88,7 @@ TEST(EchantillonModele, TruncatedTermsAndStepsFromX1ExactlyToX2) {
     EXPECT_EQ(ValeurModele(raide, raide, raide, INT64_MAX), INT32_MAX) << "no 128-bit wrap";
     TTabValeurs x{}, y{};
     // x1, x2, last index, the second X, the X before the repeated last one
-    const std::array<std::int32_t, 5> cas[] = {
+    const std::int32_t cas[][5] = {
         {0, 250, 101, 2, 200}, {0, -1000, 101, -10, -1000},
         {5, 12, 8, 6, 12},     {5, 2, 4, 4, 2},
         {3, 3, 1, 3, 3},       {INT32_MIN, INT32_MAX, 101, INT32_MIN + 42949672, INT32_MAX - 95}};

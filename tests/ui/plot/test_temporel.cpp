@@ -1,10 +1,9 @@
-// The time-trace frame: its computed read-outs by quantity, the hidden time zoom and the pop-up
-// entries that differ from the characteristic frame's.
+// The time-trace frame: its computed read-outs by quantity and the pop-up entries that differ
+// from the characteristic frame's.
 #include "ui/plot/HoteEssai.h"
 #include "ui/plot/TTemporelMachine.h"
 
 #include <QPushButton>
-#include <QSlider>
 
 using namespace zyv;
 
@@ -49,15 +48,6 @@ private slots:
         p.E->Travail.Caract[1].GrandeurY = GTemps; // second row left as it was
         p.Cadre.tracecaract();
         QVERIFY(p.Calculs().endsWith(" | Energie 25,0 J"));
-    }
-
-    void timeZoomIsHidden() {
-        Poste p(GPuissanceMeca, {});
-        QVERIFY(!p.Cadre.findChild<QSlider*>("ZoomX")->isVisible());
-        QCOMPARE(p.Cadre.GrapheEcran.ConfX.Max, 6083);
-        p.E->Travail.Caract[1].ZoomX = 25;
-        p.Cadre.tracecaract();
-        QCOMPARE(p.Cadre.GrapheEcran.ConfX.Max, 1460);
     }
 
     void popupEntriesIgnoreTheAcquisition() {

@@ -99,11 +99,7 @@ private slots:
         d.NumCaract = 2;
         QCOMPARE(Montre(d, "BtnOK", 0), int(QDialog::Accepted)); // the same quantity on both axes
         QCOMPARE(d.windowTitle(), QStringLiteral("Modification d'une caractéristique"));
-        QCOMPARE(c, (TCaract{.Defini = true,
-                             .Affiche = true,
-                             .GrandeurX = GTensionMoteur,
-                             .ZoomX = 7,
-                             .GrandeurY = GTensionMoteur}));
+        QCOMPARE(c, (TCaract{true, true, {}, GTensionMoteur, 7, {}, GTensionMoteur}));
         QVERIFY(!e->Enregistre);
 
         auto g = NouvelleEtude(EtudeChargeGeneratrice);
