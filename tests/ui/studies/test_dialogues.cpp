@@ -1,6 +1,5 @@
 // The characteristic dialogs and the sort dialog, driven through their forms.
 #include "core/data/Operations.h"
-#include "ui/app/Modal.h"
 #include "ui/studies/RadioGroup.h"
 #include "ui/studies/TFormTrierPoints.h"
 #include "ui/studies/TNouvelCaract.h"
@@ -9,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -33,18 +31,12 @@ QStringList Selection(QDialog& d) {
     return choix;
 }
 
-// Shows the dialog modally over a window, as the study windows do, and presses a button after
-// checking item y of the Y list (when y >= 0).
-int Montre(QDialog& d, const char* bouton, int y = -1) {
-    QWidget fenetre;
-    fenetre.show();
-    QTimer::singleShot(0, &d, [&d, bouton, y] {
-        if (y >= 0) d.findChild<RadioGroup*>("RadioGroupY")->Bouton(y)->click();
-        d.findChild<QPushButton*>(bouton)->click();
-    });
-    const int resultat = ExecModal(d, &fenetre);
-    d.setParent(nullptr);
-    return resultat;
+// Shows the dialog, checks item y of the Y list (when y >= 0) and presses a button.
+int Presse(QDialog& d, const char* bouton, int y = -1) {
+    d.show();
+    if (y >= 0) d.findChild<RadioGroup*>("RadioGroupY")->Bouton(y)->click();
+    d.findChild<QPushButton*>(bouton)->click();
+    return d.result();
 }
 
 } // namespace
@@ -89,7 +81,7 @@ private slots:
         TNouvelCaract d(*e);
         d.ModeCaract = 1;
         d.NumCaract = 2;
-        QCOMPARE(Montre(d, "BitBtn2", 2), int(QDialog::Rejected));
+        QCOMPARE(Presse(d, "BitBtn2", 2), int(QDialog::Rejected));
         for (int n : {0, 5}) {
             d.NumCaract = n;
             d.BtnOKClick();
@@ -97,7 +89,7 @@ private slots:
         }
         QVERIFY(e->Travail.Caract == avant && e->Enregistre);
         d.NumCaract = 2;
-        QCOMPARE(Montre(d, "BtnOK", 0), int(QDialog::Accepted)); // the same quantity on both axes
+        QCOMPARE(Presse(d, "BtnOK", 0), int(QDialog::Accepted)); // the same quantity on both axes
         QCOMPARE(d.windowTitle(), QStringLiteral("Modification d'une caractéristique"));
         QCOMPARE(c, (TCaract{true, true, {}, GTensionMoteur, 7, {}, GTensionMoteur}));
         QVERIFY(!e->Enregistre);
@@ -106,7 +98,7 @@ private slots:
         g->Travail.Caract[1] = {.GrandeurX = GTemps, .GrandeurY = GRendementGene};
         TNouvelCaractCharge dc(*g);
         dc.ModeCaract = 1;
-        QCOMPARE(Montre(dc, "BtnOK"), int(QDialog::Accepted));
+        QCOMPARE(Presse(dc, "BtnOK"), int(QDialog::Accepted));
         QCOMPARE(Selection(dc), QStringList{"Rendement génératrice"});
         QVERIFY(g->Travail.Caract[1].Defini && g->Travail.Caract[1].GrandeurX == GTemps);
     }
