@@ -10,59 +10,39 @@ using namespace zyv;
 
 namespace {
 
-class Profils : public ::testing::Test {
-protected:
+// Each {first, last, value}: set-points first..last all hold value; -7 marks what the kind
+// leaves untouched.
+using Plages = std::initializer_list<std::tuple<int, int, std::int32_t>>;
+
+TEST(SetCharge, KindsOnTheWorkedExamplesAndTheRandomSequence) {
     TGenerateurAleatoire alea;
-    std::unique_ptr<TEssai> essai = std::make_unique<TEssai>();
-
-    void Calcule(int type, std::int32_t max, std::int32_t min) {
-        essai->Consignes.fill(-7); // what no kind may touch keeps this
+    auto essai = std::make_unique<TEssai>();
+    const auto attend = [&](int type, std::int32_t max, std::int32_t min, Plages plages) {
+        essai->Consignes.fill(-7);
         SetCharge(*essai, type, max, min, alea);
-    }
-    // Each {first, last, value}: set-points first..last all hold value.
-    void Attend(std::initializer_list<std::tuple<int, int, std::int32_t>> plages) {
         for (auto [debut, fin, v] : plages)
-            for (int n = debut; n <= fin; ++n) EXPECT_EQ(essai->Consignes[n], v) << n;
-    }
-};
-
-TEST_F(Profils, KindsOnTheWorkedExamples) {
-    Calcule(ChargeCyclique25, 100, 25);
+            for (int n = debut; n <= fin; ++n) EXPECT_EQ(essai->Consignes[n], v) << type << n;
+    };
+    attend(ChargeCyclique25, 100, 25,
+           {{0, 10, 100}, {11, 40, 25}, {41, 50, 100}, {91, 120, 25}, {121, NbConsignes - 1, -7}});
     EXPECT_EQ(std::tuple(essai->TypeCharge, essai->ChargeMax, essai->ChargeMin),
               std::tuple(1, 100, 25));
-    // clang-format off
-    Attend({{0, 10, 100}, {11, 40, 25}, {41, 50, 100}, {51, 80, 25}, {81, 90, 100}, {91, 120, 25},
-            {121, NbConsignes - 1, -7}});
-    Calcule(ChargeCyclique50, 100, 25);
-    Attend({{0, 20, 100}, {21, 40, 25}, {60, 60, 100}, {61, 61, 25}});
-    Calcule(ChargeCyclique75, 100, 25);
-    Attend({{0, 30, 100}, {31, 40, 25}, {110, 110, 100}, {111, 120, 25}});
-    Calcule(ChargeTriangulaire, 100, 25);
-    Attend({{0, 0, 25}, {10, 10, 62}, {20, 20, 100}, {30, 30, 63}, {40, 40, 25}, {120, 120, 25},
-            {121, 121, -7}});
-    // clang-format on
-    Calcule(ChargeTrapezoidale, 100, 25);
-    Attend({{5, 5, 62}, {10, 20, 100}, {25, 25, 63}, {30, 40, 25}, {45, 45, 62}, {121, 121, -7}});
-}
-
-TEST_F(Profils, EqualLevelsGiveFlatProfilesAndUnknownKindsChangeNothing) {
-    for (int type = ChargeConstante; type < ChargeAleatoire; ++type) {
-        Calcule(type, 70, 70);
-        Attend({{0, DernierPasCycle, 70}});
-    }
-    Calcule(NbTypesCharge, 10, 5);
+    attend(ChargeCyclique50, 100, 25, {{0, 20, 100}, {21, 40, 25}, {60, 60, 100}, {61, 61, 25}});
+    attend(ChargeCyclique75, 100, 25, {{0, 30, 100}, {31, 40, 25}, {110, 110, 100}});
+    attend(ChargeTriangulaire, 100, 25,
+           {{0, 0, 25}, {10, 10, 62}, {20, 20, 100}, {30, 30, 63}, {120, 120, 25}, {121, 121, -7}});
+    attend(ChargeTrapezoidale, 100, 25,
+           {{5, 5, 62}, {10, 20, 100}, {25, 25, 63}, {30, 40, 25}, {45, 45, 62}, {121, 121, -7}});
+    attend(ChargeConstante, 70, 10, {{0, DernierPasCycle, 70}});
+    attend(NbTypesCharge, 10, 5, {{0, 0, -7}}); // an unknown kind changes nothing
     EXPECT_EQ(essai->ChargeMax, 70);
-    Attend({{0, 0, -7}});
-}
 
-// The same 5 s blocks at each start of the program; later profiles continue the sequence.
-TEST_F(Profils, RandomSequenceFromAFreshStart) {
-    Calcule(ChargeAleatoire, 100, 25);
+    // The same 5 s blocks at each start of the program; later profiles continue the sequence.
     const std::int32_t blocs[] = {0, 4, 129, 30, 40, 100, 47, 24, 55, 63, 12, 71, 10};
-    for (int b = 0; b < 13; ++b) Attend({{10 * b, 10 * b + 9, blocs[b]}});
-    Attend({{NbConsignesAleatoires, NbConsignes - 1, -7}});
-    Calcule(ChargeAleatoire, 0, 0);
-    Attend({{0, 0, 126}, {10, 10, 8}});
+    attend(ChargeAleatoire, 100, 25, {{NbConsignesAleatoires, NbConsignes - 1, -7}});
+    for (int b = 0; b < 13; ++b)
+        for (int n = 10 * b; n < 10 * b + 10; ++n) EXPECT_EQ(essai->Consignes[n], blocs[b]);
+    attend(ChargeAleatoire, 0, 0, {{0, 0, 126}, {10, 10, 8}});
 }
 
 TEST(SelectCharge, DrawingMeasures) {
