@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPdfDocument>
+#include <QProcess>
 #include <QSlider>
 #include <QToolButton>
 
@@ -157,6 +158,27 @@ private slots:
             p.Clique("ButtonAX");
             QCOMPARE(p.Lectures(), QStringLiteral("-- | --"));
         });
+    }
+
+    // Teachers check a class's fits with zyv-export: the same bytes as the window's copy.
+    void memeTexteQueZyvExport() {
+        Poste p;
+        const QString fichier = p.Dossier.filePath(QStringLiteral("modeles.ZYV"));
+        p.Services.Choix = {fichier.toStdString()};
+        p.Etudes->findChild<QAction*>(QStringLiteral("Enregistrer1"))->trigger();
+        for (const char* type : {"2", "4", "1"}) {
+            p.Modelise([&] {
+                p.Clique(*type == '1' ? "ButtonAX" : *type == '2' ? "ButtonAXB" : "ButtonAX2BXC");
+                p.Clique("ButtonCopieEquation");
+            });
+            QProcess zyvExport;
+            zyvExport.start(QStringLiteral(ZYV_EXPORT_CHEMIN),
+                            {"--modele", type, "--x", "C", "--y", "N", fichier});
+            QVERIFY(zyvExport.waitForFinished(60000));
+            QVERIFY(p.Services.PressePapiers.starts_with("Essai 1 :  "));
+            QCOMPARE(zyvExport.readAllStandardOutput(),
+                     QByteArray::fromStdString(p.Services.PressePapiers));
+        }
     }
 };
 
