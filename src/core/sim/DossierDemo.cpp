@@ -5,6 +5,7 @@
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
 #include "core/link/Horloge.h"
+#include "core/link/ListePorts.h"
 #include "core/link/PortCom.h"
 #include "core/plot/TableZoom.h"
 #include "core/sim/Banc.h"
@@ -36,7 +37,7 @@ public:
                                     horloge_),
           module_(e, port_, horloge_) {
         horloge_.RegleHeure(14 * 3600 * 1000); // an afternoon session
-        e_.Config.NomPort.Affecte(PortSimule);
+        e_.Config.NomPort.Affecte(NomPortSimule);
         e_.Config.NomPortComplet.clear();
         module_.InitialiseComZYV();
         module_.OuvrirComZYV();
@@ -232,7 +233,7 @@ bool EcrireDossierDemo(const std::string& dossier, Messages& m) {
     auto e = std::make_unique<Etude>();
     e->RepertoireProgramme = dossier;
     NouveauTravail(*e);
-    e->Config.NomPort.Affecte(PortSimule);
+    e->Config.NomPort.Affecte(NomPortSimule);
     if (!EcrireConfig(*e, m)) return false;
     for (const FichierDemo& f : FichiersDemo()) {
         if (!f.Enregistre(*e, f.Graine)) {

@@ -11,8 +11,6 @@
 
 namespace zyv {
 
-inline constexpr const char* PortSimule = "SIMUL";
-
 // The four sample studies, each recorded through the module link on a fresh simulated bench, as
 // the study windows would record them. Return false if the link failed.
 bool EnregistreCaractMoteur(Etude& e, std::uint32_t graine = 1);
