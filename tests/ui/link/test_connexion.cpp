@@ -107,9 +107,8 @@ private slots:
         };
         const QString erreur = QStringLiteral("Erreur de connexion|");
         QCOMPARE(essai(false, EchecOuverture::AccesRefuse), erreur + TexteAccesRefuse);
-        QCOMPARE(essai(false, EchecOuverture::Absent), erreur + TextePortAbsent);
-        QCOMPARE(essai(false, EchecOuverture::Occupe), erreur + TextePortOccupe);
         QCOMPARE(essai(false, EchecOuverture::Inconnu), erreur);
+        QCOMPARE(essai(false, EchecOuverture::Absent), erreur + TextePortAbsent);
         QCOMPARE(essai(false, EchecOuverture::Occupe), erreur + TextePortOccupe);
         QCOMPARE(essai(true, EchecOuverture::Occupe), QStringLiteral("Connexion avec le module|"));
         QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 8000);
