@@ -131,8 +131,6 @@ private slots:
 
     void dispositionEmpilee() {
         EtudeCharge c;
-        const auto p = c.Fenetre->calculposition({10, 20, 700, 880});
-        QCOMPARE(p[0], (TRectDim{10, 20, 700, 880}));
         c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
         const auto deux = c.Fenetre->calculposition({10, 20, 700, 880});
         QCOMPARE(deux[0], (TRectDim{10, 20, 700, 440}));
