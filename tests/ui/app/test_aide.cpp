@@ -109,11 +109,9 @@ private slots:
         QCOMPARE(fenetre_->windowModality(), Qt::NonModal);
     }
 
-    void boiteAPropos() {
+    void iconeAPropos() {
         TAboutBox boite;
         QVERIFY(!boite.findChild<QLabel*>(QStringLiteral("ProgramIcon"))->pixmap().isNull());
-        QTimer::singleShot(0, &boite, [&boite] { QTest::keyClick(&boite, Qt::Key_Return); });
-        QCOMPARE(boite.exec(), int(QDialog::Accepted)); // Return presses the default "OK"
     }
 };
 

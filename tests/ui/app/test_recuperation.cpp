@@ -88,13 +88,12 @@ private slots:
     void copieSuitLEtudeEtPartQuandElleEstAJour() {
         Poste p(std::string("ttyS0"));
         QVERIFY(p.Ouvre());
-        QVERIFY(p.Suit([](const Etude& e) { return NbCaract(e) == 1; }));
         QTest::keyClicks(p.W<QLineEdit>("Edittitre"), QStringLiteral("Banc 3"));
         QTest::keyClicks(p.W<QLineEdit>("EditCommentaire"), QStringLiteral("24 V"));
         QTest::mouseClick(p.W<QPushButton>("ButtonManu"), Qt::LeftButton);
         QVERIFY(p.Prend(3000));
         QVERIFY(p.Suit([](const Etude& e) {
-            return e.Travail.Titre.Texte() == "Banc 3" &&
+            return NbCaract(e) == 1 && e.Travail.Titre.Texte() == "Banc 3" &&
                    e.Travail.Essai(1).Commentaire.Texte() == "24 V" &&
                    e.Travail.Essai(1).Valeur(GVitesse, 0) == 3000;
         }));

@@ -39,14 +39,17 @@ private slots:
     void promptAnswers() {
         Poste p;
         p.E->NomFichier = p.Chemin("ancien.ZYV");
-        // "Annuler" stops; "&Oui" then cancelling the file dialog stops, even with a known name.
-        p.Services.Reponses = {Reponse::Annuler, Reponse::Oui, Reponse::Oui};
-        p.Services.Choix = {std::nullopt, p.Chemin("essai.ZYV")};
+        // "Annuler" stops; "&Oui" then cancelling the file dialog, or a failed write, stops,
+        // even with a known name.
+        p.Services.Reponses = {Reponse::Annuler, Reponse::Oui, Reponse::Oui, Reponse::Oui};
+        p.Services.Choix = {std::nullopt, p.Chemin("absent/essai.ZYV"), p.Chemin("essai.ZYV")};
         QVERIFY(!p.S.Avertissement() && !p.S.Avertissement() && !p.E->Enregistre);
+        QVERIFY(!p.S.Avertissement() && !p.E->Enregistre);
+        QCOMPARE(p.Services.Avertissements, std::vector<std::string>{MessageErreurEcriture});
         QVERIFY(p.S.Avertissement() && p.E->Enregistre);
         QCOMPARE(p.Services.Confirmations,
-                 std::vector<std::string>(3, "Fichier modifié. Voulez-vous l'enregistrer?"));
-        QCOMPARE(p.Services.DialoguesEnregistrement, 2);
+                 std::vector<std::string>(4, "Fichier modifié. Voulez-vous l'enregistrer?"));
+        QCOMPARE(p.Services.DialoguesEnregistrement, 3);
         QCOMPARE(p.E->NomFichier, p.Chemin("essai.ZYV"));
         QCOMPARE(p.Taille("essai.ZYV"), 2244 + 616 + 52); // one trial of one point
         // A saved study is let go without a question; "&Non" lets a changed one go unsaved.
@@ -54,16 +57,8 @@ private slots:
         AjoutePoint(*p.E);
         p.Services.Reponses = {Reponse::Non};
         QVERIFY(p.S.Avertissement());
-        QCOMPARE(p.Services.Confirmations.size(), std::size_t(4));
-        QCOMPARE(p.Services.DialoguesEnregistrement, 2);
-    }
-
-    void failedWriteDoesNotLetTheStudyGo() {
-        Poste p;
-        p.Services.Reponses = {Reponse::Oui};
-        p.Services.Choix = {p.Chemin("absent/essai.ZYV")};
-        QVERIFY(!p.S.Avertissement() && !p.E->Enregistre);
-        QCOMPARE(p.Services.Avertissements, std::vector<std::string>{MessageErreurEcriture});
+        QCOMPARE(p.Services.Confirmations.size(), std::size_t(5));
+        QCOMPARE(p.Services.DialoguesEnregistrement, 3);
     }
 
     void saveUsesTheKnownName() {
