@@ -1,6 +1,7 @@
 // Writes the seed corpus of fuzz_fichier: a few valid study and configuration images.
 #include "core/data/CodecFichier.h"
 #include "core/data/Operations.h"
+#include "core/studies/ProfilCharge.h"
 
 #include <filesystem>
 #include <fstream>
@@ -48,6 +49,27 @@ int main(int argc, char** argv) {
         AjoutePoint(*e);
     }
     Ecrit(graines / "cinq.ZYV", EncodeTravail(e->Travail));
+
+    // Curves the three models fit, and a load cycle recorded against time.
+    NouveauTravail(*e);
+    e->Travail.Caract[0] = TCaract{true, true, {}, GCourantMoteur, 10, {}, GCouple, 10, {}, 1};
+    for (int i = 0; i < 12; ++i) {
+        e->MesureCourante[GCourantMoteur] = 150 * i - 300;
+        e->MesureCourante[GCouple] = 3 * i * i - 40 * i + 7;
+        AjoutePoint(*e);
+    }
+    Ecrit(graines / "modele.ZYV", EncodeTravail(e->Travail));
+    NouveauTravail(*e);
+    e->Travail.TypeEtude = EtudeChargeMoteur;
+    e->Travail.Caract[0] = TCaract{true, true, {}, GTemps, 10, {}, GPuissanceMoteur, 10, {}, 1};
+    TGenerateurAleatoire alea;
+    SetCharge(e->Travail.Essai(1), ChargeTriangulaire, 120, 20, alea);
+    for (int i = 0; i < 20; ++i) {
+        e->MesureCourante[GTemps] = 300 * i;
+        e->MesureCourante[GPuissanceMoteur] = 500 + 37 * (i % 7);
+        AjoutePoint(*e);
+    }
+    Ecrit(graines / "charge.ZYV", EncodeTravail(e->Travail));
 
     TConfiguration c;
     c.Fond = 3;
