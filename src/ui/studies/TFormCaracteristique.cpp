@@ -78,11 +78,7 @@ void TFormCaracteristique::ButtonManuClick(bool presse) {
         ButtonStop1Click();
         return;
     }
-    ui_->PanelBoutonsAcquisition->hide();
-    ui_->PanelManu->show();
-    etude_.ModeAcquisition = 1;
-    lectureValide_ = false;
-    Timer1.start();
+    DebutAcquisition();
     ActionCar();
 }
 
@@ -97,18 +93,7 @@ void TFormCaracteristique::Timer1Timer() {
 }
 
 void TFormCaracteristique::ButtonStop1Click() {
-    Timer1.stop();
-    {
-        const QSignalBlocker bloque(ui_->ButtonManu);
-        ui_->ButtonManu->setChecked(false);
-    }
-    ui_->PanelBoutonsAcquisition->show();
-    ui_->PanelManu->hide();
-    etude_.ModeAcquisition = 0;
-    etude_.MesureCourante[GNumero] = -1;
-    lectureValide_ = false;
-    Setmenu();
-    ActionCar();
+    FinAcquisition();
 }
 
 // ---------------------------------------------------------------------------------------

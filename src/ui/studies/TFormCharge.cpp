@@ -100,11 +100,7 @@ void TFormCharge::ButtonTemporelClick(bool presse) {
         ButtonStop1Click();
         return;
     }
-    ui_->PanelBoutonsAcquisition->hide();
-    ui_->PanelAUTO->show();
-    etude_.ModeAcquisition = 1;
-    lectureValide_ = false;
-    Timer1.start();
+    DebutAcquisition();
     SelectCharge->Modifiable = false;
     SelectCharge->action();
     ActionTp();
@@ -175,21 +171,14 @@ void TFormCharge::Timer2Timer() {
 }
 
 void TFormCharge::ButtonStop1Click() {
-    Timer1.stop();
     Timer2.stop();
-    for (QPushButton* b : {ui_->ButtonTemporel, ui_->ButtonAcquisitionAutomatique}) {
-        const QSignalBlocker bloque(b);
-        b->setChecked(false);
+    {
+        const QSignalBlocker bloque(ui_->ButtonAcquisitionAutomatique);
+        ui_->ButtonAcquisitionAutomatique->setChecked(false);
     }
-    ui_->PanelBoutonsAcquisition->show();
-    ui_->PanelAUTO->hide();
     SelectCharge->Modifiable = true;
     SelectCharge->action();
-    etude_.ModeAcquisition = 0;
-    etude_.MesureCourante[GNumero] = -1;
-    lectureValide_ = false;
-    Setmenu();
-    ActionTp();
+    FinAcquisition();
 }
 
 } // namespace zyv

@@ -337,11 +337,7 @@ void TFormEtude::Setmenu() {
           c_.Interpolation1->menuAction(), c_.NouvelEssai1, c_.SuppressionEssai1->menuAction()})
         a->setEnabled(tout);
     // The tool bar mirrors what the Edition menu would offer when opened.
-    const int n = etude_.Travail.NbEssais;
-    if (tout) {
-        c_.NouvelEssai1->setEnabled(n < NbEssaisMax && etude_.Travail.Essai(n).DernierPoint >= 0);
-        c_.SuppressionEssai1->menuAction()->setEnabled(n > 1);
-    }
+    if (tout) MenuEditionPopup();
     for (int k = 1; k <= NbCaractMax; ++k) {
         const TCaract& c = etude_.Travail.Caract[static_cast<std::size_t>(k)];
         QToolButton* bouton = c_.ButtonCar[static_cast<std::size_t>(k - 1)];
@@ -479,6 +475,29 @@ bool TFormEtude::eventFilter(QObject* objet, QEvent* ev) {
     auto* w = qobject_cast<QWidget*>(objet);
     if (w == nullptr || w->window() != this) return false;
     return ToucheFenetre(static_cast<QKeyEvent*>(ev)->key());
+}
+
+void TFormEtude::DebutAcquisition() {
+    c_.PanelBoutonsAcquisition->hide();
+    c_.PanelAcquisition->show();
+    etude_.ModeAcquisition = 1;
+    lectureValide_ = false;
+    Timer1.start();
+}
+
+void TFormEtude::FinAcquisition() {
+    Timer1.stop();
+    {
+        const QSignalBlocker bloque(c_.BoutonDepart);
+        c_.BoutonDepart->setChecked(false);
+    }
+    c_.PanelBoutonsAcquisition->show();
+    c_.PanelAcquisition->hide();
+    etude_.ModeAcquisition = 0;
+    etude_.MesureCourante[GNumero] = -1;
+    lectureValide_ = false;
+    Setmenu();
+    ActionCar();
 }
 
 bool TFormEtude::ToucheFenetre(int touche) {

@@ -117,6 +117,9 @@ protected:
     void Modifie();
 
     bool Acquisition() const;
+    // What starting and stopping an acquisition do in both windows; each adds its own steps.
+    void DebutAcquisition();
+    void FinAcquisition();
     bool Affichee(int k) const;
     // Each shown characteristic's frame with its slot of zone's layout, in characteristic order.
     void PourChaqueAffichee(const TRectDim& zone,
