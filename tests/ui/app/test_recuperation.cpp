@@ -184,11 +184,9 @@ private slots:
         const QStringList etude = lignes.value(1).split(' ');
         QCOMPARE(etude.mid(0, 5), (QStringList{"ETUDE", "0", "0", "0", "1"}));
         const QStringList vitesses = etude.mid(5);
-        QVERIFY2(vitesses.size() >= requis && vitesses.size() <= qsizetype(pris),
-                 qPrintable(QStringLiteral("%1 recovered of %2, %3 required")
-                                .arg(vitesses.size())
-                                .arg(pris)
-                                .arg(requis)));
+        QVERIFY2(
+            vitesses.size() >= requis && vitesses.size() <= qsizetype(pris),
+            qPrintable(QString("%1 taken, %2 required: %3").arg(pris).arg(requis).arg(lignes[1])));
         for (int i = 0; i < vitesses.size(); ++i) QCOMPARE(vitesses[i].toInt(), 3000 + i);
         // Left normally this time: nothing to recover any more.
         QCOMPARE(lignes.value(2), QStringLiteral("FIN"));

@@ -52,13 +52,6 @@ private slots:
         QCOMPARE(p.Services.DialoguesEnregistrement, 3);
         QCOMPARE(p.E->NomFichier, p.Chemin("essai.ZYV"));
         QCOMPARE(p.Taille("essai.ZYV"), 2244 + 616 + 52); // one trial of one point
-        // A saved study is let go without a question; "&Non" lets a changed one go unsaved.
-        QVERIFY(p.S.Avertissement());
-        AjoutePoint(*p.E);
-        p.Services.Reponses = {Reponse::Non};
-        QVERIFY(p.S.Avertissement());
-        QCOMPARE(p.Services.Confirmations.size(), std::size_t(5));
-        QCOMPARE(p.Services.DialoguesEnregistrement, 3);
     }
 
     void saveUsesTheKnownName() {

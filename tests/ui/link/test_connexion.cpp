@@ -60,55 +60,40 @@ private slots:
         d.hide();
     }
 
-    void portThatCannotBeOpenedThenConfiguration() {
+    // A refused port says "Erreur de connexion" and why; a cancelled configuration tries the
+    // unchanged port again, a confirmed one the port chosen, and the reason goes once it opens.
+    void refusedPortReasonsThenConfiguration() {
         Coquille c{std::string("ttyS0")};
         c.Module->OuvertureAccepte = false;
         TFormConnection& d = *c.FormConnection;
         d.Montre({});
-        QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Erreur de connexion"));
         QVERIFY(c.Boutons() && !d.Timer1.isActive());
-        QCOMPARE(c.Ouvertures(), 1);
         // "Aide" shows the help without closing the dialog.
         c.Clique(&d, "SpeedButton1");
         QVERIFY(c.Aide->isVisible() && d.isVisible());
-
-        // Configuration cancelled: a new attempt on the unchanged port.
-        c.Clique(&d, "ButtonConfiguration");
-        QVERIFY(c.ConfigCom->isVisible());
-        Choisit(c.ConfigCom->ComSelectZYV(), 1);
-        c.Clique(c.ConfigCom.get(), "BitBtn2");
-        QCOMPARE(c.Ouvertures(), 2);
+        const auto essai = [&](EchecOuverture echec) {
+            c.Module->Refus = echec;
+            c.Clique(&d, "ButtonConfiguration");
+            Choisit(c.ConfigCom->ComSelectZYV(), 1);
+            c.Clique(c.ConfigCom.get(), "BitBtn2");
+            const bool cause = c.Trouve(&d, "TextCause")->isVisible();
+            return c.Texte(&d, "Text1") + (cause ? u'|' + c.Texte(&d, "TextCause") : QString());
+        };
+        const QString erreur = QStringLiteral("Erreur de connexion|");
+        QCOMPARE(essai(EchecOuverture::AccesRefuse), erreur + TexteAccesRefuse);
+        QCOMPARE(essai(EchecOuverture::Inconnu), QStringLiteral("Erreur de connexion"));
+        QCOMPARE(essai(EchecOuverture::Absent), erreur + TextePortAbsent);
+        QCOMPARE(essai(EchecOuverture::Occupe), erreur + TextePortOccupe);
+        QCOMPARE(c.Ouvertures(), 5);
         QCOMPARE(c.E->Config.Port(), std::string("ttyS0"));
         // Choosing the simulated bench and confirming connects to it.
         c.Clique(&d, "ButtonConfiguration");
         Choisit(c.ConfigCom->ComSelectZYV(), 2);
         c.Clique(c.ConfigCom.get(), "BitBtnOK");
         QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Connexion avec le module"));
+        QVERIFY(!c.Trouve(&d, "TextCause")->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 8000);
         QCOMPARE(c.Liaison.Port().Nom, std::string(NomPortSimule));
-        QVERIFY(c.Liaison.Connecte());
-    }
-
-    // A refused port keeps "Erreur de connexion" and adds why; the line goes once it opens.
-    void reasonOfARefusedPortThenPluggedBack() {
-        Coquille c{std::string("ttyUSB0")};
-        TFormConnection& d = *c.FormConnection;
-        d.Montre({});
-        const auto essai = [&](bool accepte, EchecOuverture echec) {
-            c.Module->OuvertureAccepte = accepte;
-            c.Module->Refus = echec;
-            c.Clique(&d, "ButtonConfiguration");
-            c.Clique(c.ConfigCom.get(), "BitBtn2");
-            const bool cause = c.Trouve(&d, "TextCause")->isVisible();
-            return c.Texte(&d, "Text1") + u'|' + (cause ? c.Texte(&d, "TextCause") : QString());
-        };
-        const QString erreur = QStringLiteral("Erreur de connexion|");
-        QCOMPARE(essai(false, EchecOuverture::AccesRefuse), erreur + TexteAccesRefuse);
-        QCOMPARE(essai(false, EchecOuverture::Inconnu), erreur);
-        QCOMPARE(essai(false, EchecOuverture::Absent), erreur + TextePortAbsent);
-        QCOMPARE(essai(false, EchecOuverture::Occupe), erreur + TextePortOccupe);
-        QCOMPARE(essai(true, EchecOuverture::Occupe), QStringLiteral("Connexion avec le module|"));
-        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 8000);
         QVERIFY(c.Liaison.Connecte());
     }
 
