@@ -29,7 +29,6 @@ public:
     QImage ImagePng;
     // Where the print dialog sends the page; empty cancels it.
     QString FichierPdf;
-    int ConfigurationsImprimante = 0;
     int Bips = 0;
 
     void Avertissement(const std::string& t) override { Avertissements.push_back(t); }
@@ -59,7 +58,7 @@ public:
         p.setOutputFileName(FichierPdf);
         return true;
     }
-    void ConfigurationImprimante(QPrinter&, QWidget*) override { ++ConfigurationsImprimante; }
+    void ConfigurationImprimante(QPrinter&, QWidget*) override {}
     void Bip() override { ++Bips; }
 
 private:

@@ -27,37 +27,35 @@ private slots:
     void configurationListsPortsAndStoresTheChoice() {
         Coquille c{std::string(NomPortSimule)};
         TConfigCom& d = *c.ConfigCom;
-        d.show();
         TComSelect* s = d.ComSelectZYV();
+        // Each showing lists the ports present and ticks the stored one, if present.
+        const auto montre = [&] {
+            d.hide();
+            d.show();
+            return s->NumComportSelect();
+        };
+        QCOMPARE(montre(), 2);
         QCOMPARE(s->Items(), (std::vector<std::string>{"ttyS0", "ttyUSB10", NomPortSimule}));
-        QCOMPARE(s->NumComportSelect(), 2);
         // A name longer than six characters: six in the record, the whole name beside it.
         Choisit(s, 1);
         c.Clique(&d, "BitBtnOK");
         QVERIFY(!d.isVisible());
         QCOMPARE(c.E->Config.NomPort.Texte(), std::string("ttyUSB"));
         QCOMPARE(c.E->Config.Port(), std::string("ttyUSB10"));
-        // Reopened: the stored port is selected again.
-        d.show();
-        QCOMPARE(s->NumComportSelect(), 1);
-        d.hide();
-        // A port that has gone: listed ports, none selected.
+        QCOMPARE(montre(), 1);
         c.E->Config.NomPort.Affecte("COM9");
-        d.show();
-        QCOMPARE(s->NumComportSelect(), -1);
-        d.hide();
+        QCOMPARE(montre(), -1);
         // No serial port at all: the simulated bench alone; OK without a choice changes nothing.
         c.PortsPresents.clear();
-        d.show();
+        montre();
         QCOMPARE(s->Items(), std::vector<std::string>{NomPortSimule});
         c.Clique(&d, "BitBtnOK");
         QCOMPARE(c.E->Config.Port(), std::string("COM9"));
         // The system cannot list its ports: one error box, the list as it was.
         c.ListeEnPanne = true;
-        d.show();
+        montre();
         QCOMPARE(c.Services.Erreurs, std::vector<std::string>{"Erreur A1 "});
         QCOMPARE(s->Items(), std::vector<std::string>{NomPortSimule});
-        d.hide();
     }
 
     // A refused port says "Erreur de connexion" and why; a cancelled configuration tries the
