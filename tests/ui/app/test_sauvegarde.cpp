@@ -36,8 +36,9 @@ class TestSauvegarde : public QObject {
     Q_OBJECT
 private slots:
 
-    void promptAnswers() {
+    void promptSaveAndNewStudy() {
         Poste p;
+        p.E->Travail.TypeEtude = EtudeChargeMoteur;
         p.E->NomFichier = p.Chemin("ancien.ZYV");
         // "Annuler" stops; "&Oui" then cancelling the file dialog, or a failed write, stops,
         // even with a known name.
@@ -49,29 +50,19 @@ private slots:
         QVERIFY(p.S.Avertissement() && p.E->Enregistre);
         QCOMPARE(p.Services.Confirmations,
                  std::vector<std::string>(4, "Fichier modifié. Voulez-vous l'enregistrer?"));
-        QCOMPARE(p.Services.DialoguesEnregistrement, 3);
         QCOMPARE(p.E->NomFichier, p.Chemin("essai.ZYV"));
         QCOMPARE(p.Taille("essai.ZYV"), 2244 + 616 + 52); // one trial of one point
-    }
-
-    void saveUsesTheKnownName() {
-        Poste p;
-        // No name yet: "Enregistrer" asks like "Enregistrer sous".
-        p.Services.Choix = {p.Chemin("a.ZYV")};
-        QVERIFY(p.S.Enregistrer());
+        // "Enregistrer" then writes to the known name without asking.
         AjoutePoint(*p.E);
         QVERIFY(p.S.Enregistrer() && p.E->Enregistre);
-        QCOMPARE(p.Services.DialoguesEnregistrement, 1);
-        QCOMPARE(p.Taille("a.ZYV"), 2244 + 616 + 2 * 52);
-    }
+        QCOMPARE(p.Services.DialoguesEnregistrement, 3);
+        QCOMPARE(p.Taille("essai.ZYV"), 2244 + 616 + 2 * 52);
 
-    void newStudyKeepsTheKind() {
-        Poste p;
-        p.E->Travail.TypeEtude = EtudeChargeMoteur;
-        p.Dialogue.NomFichier = p.E->NomFichier = p.Chemin("a.ZYV");
+        // "Nouveau travail": "Annuler" keeps the study; "&Non" empties it but keeps its kind.
+        AjoutePoint(*p.E);
         p.Services.Reponses = {Reponse::Annuler, Reponse::Non};
         QVERIFY(!p.S.NouveauTravail());
-        QCOMPARE(p.E->Courant().NbPoints(), 1);
+        QCOMPARE(p.E->Courant().NbPoints(), 3);
         QVERIFY(p.S.NouveauTravail() && p.E->Enregistre && p.E->Courant().NbPoints() == 0);
         QCOMPARE(p.E->Travail.TypeEtude, int(EtudeChargeMoteur));
         QVERIFY(p.Dialogue.NomFichier.empty() && p.E->NomFichier.empty());

@@ -106,9 +106,6 @@ private slots:
         QCOMPARE(l.Lit()[GNumero] + l.Lit()[GNumero], 0);
         QCOMPARE(l.Lit()[GNumero], -1);
         QVERIFY(!l.port.Connecte && l.sim.TermineDansLes(5000));
-        // Everything stays harmless on the dead line.
-        l.module.SetCharge(10);
-        QVERIFY(l.module.LectureVersion().empty() && !l.port.Connecte);
         QTRY_VERIFY(!l.Connecte(ancien));
         QCOMPARE(l.port.DernierEchec, EchecOuverture::Absent);
 
