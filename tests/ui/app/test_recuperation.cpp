@@ -116,12 +116,6 @@ private slots:
 
         p.Fenetre->Nouveautravail1Click();
         QVERIFY(p.Partie());
-        // A normal exit takes the copy away.
-        QTest::keyClicks(p.W<QLineEdit>("Edittitre"), QStringLiteral("ter"));
-        QVERIFY(p.Suit([](const Etude& e) { return e.Travail.Titre.Texte() == "ter"; }));
-        p.Fenetre->close();
-        QVERIFY(p.ZYV2->close());
-        QVERIFY(p.Partie());
     }
 
     void copieRefuseeOuIllisible() {
