@@ -58,12 +58,20 @@ private slots:
         QCOMPARE(s->Items(), std::vector<std::string>{NomPortSimule});
     }
 
-    // A refused port says "Erreur de connexion" and why; a cancelled configuration tries the
-    // unchanged port again, a confirmed one the port chosen, and the reason goes once it opens.
-    void refusedPortReasonsThenConfiguration() {
+    // Leaving during the wait closes the port. A refused port says "Erreur de connexion" and
+    // why; a cancelled configuration tries the unchanged port again, a confirmed one the port
+    // chosen, and the reason goes once it opens.
+    void leavingThenRefusedPortsThenConfiguration() {
         Coquille c{std::string("ttyS0")};
-        c.Module->OuvertureAccepte = false;
         TFormConnection& d = *c.FormConnection;
+        bool fini = false;
+        d.Montre([&fini] { fini = true; });
+        QVERIFY(c.Liaison.Connecte() && d.Timer1.isActive());
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(fini && !d.Timer1.isActive() && !c.Liaison.Connecte());
+        QVERIFY(c.Module->Ecrits.empty());
+
+        c.Module->OuvertureAccepte = false;
         d.Montre({});
         QVERIFY(c.Boutons() && !d.Timer1.isActive());
         // "Aide" shows the help without closing the dialog.
@@ -82,7 +90,7 @@ private slots:
         QCOMPARE(essai(EchecOuverture::Inconnu), QStringLiteral("Erreur de connexion"));
         QCOMPARE(essai(EchecOuverture::Absent), erreur + TextePortAbsent);
         QCOMPARE(essai(EchecOuverture::Occupe), erreur + TextePortOccupe);
-        QCOMPARE(c.Ouvertures(), 5);
+        QCOMPARE(c.Ouvertures(), 6);
         QCOMPARE(c.E->Config.Port(), std::string("ttyS0"));
         // Choosing the simulated bench and confirming connects to it.
         c.Clique(&d, "ButtonConfiguration");
@@ -93,17 +101,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 8000);
         QCOMPARE(c.Liaison.Port().Nom, std::string(NomPortSimule));
         QVERIFY(c.Liaison.Connecte());
-    }
-
-    void leavingDuringTheWaitClosesThePort() {
-        Coquille c{std::string("ttyS0")};
-        TFormConnection& d = *c.FormConnection;
-        bool fini = false;
-        d.Montre([&fini] { fini = true; });
-        QVERIFY(c.Liaison.Connecte() && d.Timer1.isActive());
-        QTest::keyClick(&d, Qt::Key_Escape);
-        QVERIFY(fini && !d.Timer1.isActive() && !c.Liaison.Connecte());
-        QVERIFY(c.Module->Ecrits.empty());
     }
 };
 
