@@ -43,7 +43,6 @@ private slots:
         const QPoint loin(p.Zone->width() - 2, p.Zone->height() - 2); // far from every point
         QTest::mouseClick(p.Zone, Qt::LeftButton, {}, loin);
         QCOMPARE(p.E->MesureCourante[0], 2);
-        QCOMPARE(p.H.Appels.back(), std::string("Curseur"));
         QCOMPARE(p.Lectures(), QString("10,0 mN.m | 3000 tr/min"));
         QVERIFY(p.Image() != sansCurseur);
         const QPoint pres = p.Pixel(500, 600) + QPoint(3, -4); // dragging slides to another point

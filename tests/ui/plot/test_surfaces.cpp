@@ -61,7 +61,7 @@ class TestSurfaces : public QObject {
     Q_OBJECT
 private slots:
 
-    void LinesAndRectanglesFollowTheSurfaceConvention() {
+    void PixelConventionsAndFastPathsMatchingPlainQPainter() {
         // A coloured, B not, in all eight directions; zero length draws nothing at width 1.
         // The plain calls; the fast paths are held to them below.
         const int d[8][2] = {{5, 0}, {-5, 0}, {0, 5}, {0, -5}, {5, 5}, {-5, -5}, {5, -5}, {-5, 5}};
@@ -87,9 +87,7 @@ private slots:
         QCOMPARE(im.pixel(7, 9), 0xFF000000u);
         QCOMPARE(im.pixel(4, 5), 0xFFFF0000u);
         QCOMPARE(Colores(im, im.rect()), 6 * 7);
-    }
 
-    void FastPathsMatchPlainQPainter() {
         // Random polylines under a clip rectangle: mostly short steps, some long jumps, moves
         // and points off the image.
         std::mt19937 alea(7);

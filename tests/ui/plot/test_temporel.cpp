@@ -31,7 +31,7 @@ class TestTemporel : public QObject {
     Q_OBJECT
 private slots:
 
-    void readOutsByQuantity() {
+    void readOutsByQuantityAndPopupEntries() {
         const std::tuple<int, Points, const char*> cas[] = {
             {GCourantMoteur,
              {{0, 1360}, {30, 1360}, {61, 1360}},
@@ -46,10 +46,8 @@ private slots:
         p.E->Travail.Caract[1].GrandeurY = GTemps; // second row left as it was
         p.Cadre.tracecaract();
         QVERIFY(p.Calculs().endsWith(" | Energie 25,0 J"));
-    }
 
-    void popupEntriesIgnoreTheAcquisition() {
-        Poste p(GPuissanceMeca, {{0, 1000}});
+        // The pop-up entries ignore the acquisition.
         p.E->ModeAcquisition = 1; // six entries: no modelling one
         QCOMPARE(p.Entrees(), QString("011111"));
         p.E->EssaiCourant = 2;
