@@ -42,7 +42,6 @@ private slots:
         etude_->RepertoireAide = dossier_.path().toStdString();
         fenetre_ = std::make_unique<TFormVisualisationPDF>(*etude_);
     }
-    void cleanup() { fenetre_.reset(); }
 
     // Each showing reads the file again: missing or unreadable, then valid, then gone.
     void lectureAChaqueAffichage() {
@@ -69,12 +68,15 @@ private slots:
         QCOMPARE(Pages(), 0);
     }
 
-    // The guide built with the program, as the demo folder holds it.
-    void guideDuDossierDemo() {
+    // What ships with the program: the guide, as the demo folder holds it, and the About box's
+    // icon.
+    void guideEtIconeLivres() {
         etude_->RepertoireAide = ZYV_DOSSIER_DEMO;
         fenetre_->show();
         QPdfDocument* d = fenetre_->findChild<QPdfView*>()->document();
         QVERIFY(d->pageCount() > 1 && d->getAllText(0).text().contains(QStringLiteral("ZYV")));
+        TAboutBox boite;
+        QVERIFY(!boite.findChild<QLabel*>(QStringLiteral("ProgramIcon"))->pixmap().isNull());
     }
 
     void impressionDuDocument() {
@@ -107,11 +109,6 @@ private slots:
         // From a plain window it is not modal again.
         fenetre_->Affiche();
         QCOMPARE(fenetre_->windowModality(), Qt::NonModal);
-    }
-
-    void iconeAPropos() {
-        TAboutBox boite;
-        QVERIFY(!boite.findChild<QLabel*>(QStringLiteral("ProgramIcon"))->pixmap().isNull());
     }
 };
 
