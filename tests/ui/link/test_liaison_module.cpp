@@ -112,7 +112,6 @@ private slots:
         SimulateurModule rebranche({});
         QVERIFY(l.Connecte(rebranche.Chemin()));
         QCOMPARE(l.port.DernierEchec, EchecOuverture::Aucun);
-        QVERIFY(l.module.LectureVersion().starts_with("ZYV"));
         QCOMPARE(l.Lit()[GNumero], 0);
         // Another program on the same line is turned away as busy.
         TransportSerie autre;
