@@ -9,12 +9,9 @@
 #include "ui/studies/TNouvelCaract.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPdfDocument>
-#include <QSvgRenderer>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -79,22 +76,18 @@ private slots:
                           Qt::LeftButton);
         QTRY_VERIFY(*annule);
         QVERIFY(c.Fenetre->isVisible());
-        QVERIFY(!c.ZYV2->isVisible());
         QCOMPARE(c.Fenetre->windowTitle(), QString::fromUtf8(TitreMoteur));
         // Cancelled: no frame, no start panel, one tab "Essai1".
         QCOMPARE(NbCaract(*c.E), 0);
-        for (auto* cadre : c.Fenetre->CaractMachine) QVERIFY(!cadre->isVisible());
         QVERIFY(!c.W("PanelBoutonsAcquisition")->isVisible());
-        QCOMPARE(c.W<QTabBar>("TabControlCourbes")->count(), 1);
         QCOMPARE(c.W<QTabBar>("TabControlCourbes")->tabText(0), QStringLiteral("Essai1"));
-        QVERIFY(c.W<QWidget>("PanelValeursMoteur")->isVisible());
-        QVERIFY(!c.W<QWidget>("PanelValeursGene")->isVisible());
+        QVERIFY(c.W("PanelValeursMoteur")->isVisible() && !c.W("PanelValeursGene")->isVisible());
 
         const auto fait = AccepteCaract();
         c.A("Nouvellecaracteristique1")->trigger();
         QVERIFY(*fait);
-        QCOMPARE(c.W<QToolButton>("ButtonCar1")->text(), QStringLiteral("N(C)"));
         QVERIFY(c.W<QToolButton>("ButtonCar1")->isChecked());
+        QCOMPARE(c.W<QToolButton>("ButtonCar1")->text(), QStringLiteral("N(C)"));
         QVERIFY(c.Fenetre->CaractMachine[0]->isVisible());
         // Port closed: the start panel is there but "Connexion" cannot start.
         QVERIFY(c.W("PanelBoutonsAcquisition")->isVisible());
@@ -116,12 +109,19 @@ private slots:
         QVERIFY(!c.W<QMenu>("Fichier1")->menuAction()->isEnabled());
         QVERIFY(!c.W<QTabBar>("TabControlCourbes")->isEnabled());
         QVERIFY(!c.W<QToolButton>("ButtonNouvellecaracteristique")->isEnabled());
-
+        // Before the first reading, and into a full trial, there is nothing to take.
+        c.Touche(Qt::Key_Space);
+        QCOMPARE(c.E->Courant().DernierPoint, -1);
         for (std::uint16_t n : {3000, 3300, 3100}) {
             c.Lit(n, 250);
             c.Touche(Qt::Key_Space);
         }
         QCOMPARE(c.Vitesses(), (std::vector<int>{3000, 3300, 3100}));
+        c.E->Courant().DernierPoint = NbPointsMax - 1;
+        c.Touche(Qt::Key_Space);
+        QCOMPARE(c.E->Courant().DernierPoint, NbPointsMax - 1);
+        QCOMPARE(c.Services.Bips, 2);
+        c.E->Courant().DernierPoint = 2;
         QCOMPARE(c.Valeur("ValVitesse"), QStringLiteral("3100 tr/min"));
         QCOMPARE(c.W<QLineEdit>("EditCommentaire")->text(), QString()); // space consumed
         c.Touche(Qt::Key_Escape);
@@ -130,6 +130,21 @@ private slots:
         QCOMPARE(c.Valeur("ValVitesse"), QStringLiteral("----"));
         c.Touche(Qt::Key_Space); // outside an acquisition: nothing
         QCOMPARE(c.E->Courant().DernierPoint, 2);
+
+        // The module goes silent: the first failed reading stops, the points stay.
+        QTest::mouseClick(c.W<QPushButton>("ButtonManu"), Qt::LeftButton);
+        c.Module->LignePerdueApres = 0;
+        QTRY_COMPARE_WITH_TIMEOUT(c.E->ModeAcquisition, 0, 5000);
+        QVERIFY(!c.Liaison.Connecte());
+        QCOMPARE(c.E->Courant().DernierPoint, 2);
+        QCOMPARE(c.Valeur("ValCouple"), QStringLiteral("----"));
+        QVERIFY(!c.W<QPushButton>("ButtonManu")->isEnabled());
+        // "Connexion module" comes up modal over this window, not over the hidden main one.
+        c.A("Configurationmatrielle1")->trigger();
+        QTRY_VERIFY(c.FormConnection->isVisible());
+        QCOMPARE(c.FormConnection->parentWidget(), c.Fenetre.get());
+        QCOMPARE(c.FormConnection->windowModality(), Qt::WindowModal);
+        c.FormConnection->reject();
 
         // Sorted by descending speed, then the point under the cursor goes.
         SurDialogue([](QDialog* d) {
@@ -144,18 +159,16 @@ private slots:
         QCOMPARE(c.Valeur("ValVitesse"), QStringLiteral("3300 tr/min"));
         c.Fenetre->Supprimepoint();
         QCOMPARE(c.Vitesses(), (std::vector<int>{3100, 3000}));
-        QCOMPARE(c.E->Courant().Valeur(GNumero, 0), 1); // renumbered
         QCOMPARE(c.Valeur("ValVitesse"), QStringLiteral("----"));
 
         // A new trial keeps the sort key; deleting it (Oui) brings trial 1 back.
-        c.W<QLineEdit>("EditCommentaire")->setText(QString());
+        c.W<QLineEdit>("EditCommentaire")->clear();
         QTest::keyClicks(c.W<QLineEdit>("EditCommentaire"),
                          QStringLiteral("charge variable 24 V, essai ok"));
         QCOMPARE(c.E->Courant().Commentaire.Texte().size(), std::size_t{20});
         c.A("NouvelEssai1")->trigger();
         QCOMPARE(c.E->EssaiCourant, 2);
         QCOMPARE(c.E->Courant().TriOrdre, 1);
-        QCOMPARE(c.W<QTabBar>("TabControlCourbes")->count(), 2);
         QCOMPARE(c.W<QLineEdit>("EditCommentaire")->text(), QString());
         c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(0);
         QCOMPARE(c.W<QLineEdit>("EditCommentaire")->text(), QStringLiteral("charge variable 24 V"));
@@ -167,20 +180,15 @@ private slots:
                  std::string("Voulez-vous supprimer tous les points de l'essai 2"));
         QCOMPARE(c.E->Travail.NbEssais, 1);
 
-        // Values copied byte for byte; saved and read back whole.
+        // Values copied byte for byte; saved with the sort order.
         c.A("Copierlesvaleursessai1")->trigger();
         QCOMPARE(c.Services.PressePapiers, TexteValeurs(*c.E, 1));
-        QVERIFY(c.Services.PressePapiers.find("\r\n1\t3100\t25,0\t") != std::string::npos);
         const QString fichier = c.Dossier.filePath(QStringLiteral("essai.ZYV"));
         c.Services.Choix = {fichier.toStdString()};
         c.A("Enregistrer1")->trigger();
-        QVERIFY(c.E->Enregistre);
         Etude relue;
         relue.RepertoireProgramme = c.E->RepertoireProgramme;
         QVERIFY(LireTravail(relue, fichier.toStdString(), c.Services));
-        const std::string avant = TexteValeurs(*c.E, -1);
-        QCOMPARE(TexteValeurs(relue, -1), avant);
-        QCOMPARE(relue.Travail.Caract[1], c.E->Travail.Caract[1]);
         QCOMPARE(relue.Travail.Essai(1).TriOrdre, 1);
     }
 
@@ -194,23 +202,18 @@ private slots:
         }
         c.E->Travail.Caract[2].GrandeurY = GCourantMoteur; // Im(C)
         c.E->Travail.Caract[3].GrandeurY = GTensionMoteur;
-        const auto places = c.Fenetre->calculposition({0, 0, 900, 600});
-        QCOMPARE(places[0], (TRectDim{0, 0, 450, 300}));
-        QCOMPARE(places[1], (TRectDim{0, 300, 450, 300}));
-        QCOMPARE(places[2], (TRectDim{450, 0, 450, 600}));
-        // On screen the frames share the background picture's rectangle the same way.
+        // The frames share the background picture's rectangle: the third takes the right half.
         const QRect f = c.W("Imagefond")->geometry();
         const int w = f.width() / 2, h = f.height() / 2;
+        QCOMPARE(c.Fenetre->CaractMachine[0]->geometry(), QRect(f.left(), f.top(), w, h));
         QCOMPARE(c.Fenetre->CaractMachine[1]->geometry(), QRect(f.left(), f.top() + h, w, h));
         QCOMPARE(c.Fenetre->CaractMachine[2]->geometry(),
                  QRect(f.left() + w, f.top(), w, f.height()));
 
         // Characteristic 3 hidden, then characteristic 2 deleted: 3 moves down with its flag.
         QTest::mouseClick(c.W<QToolButton>("ButtonCar3"), Qt::LeftButton);
-        QVERIFY(!c.E->Travail.Caract[3].Affiche);
         c.Services.ReponsesQuestion = {true};
-        QMenu* suppression = c.W<QMenu>("Suppressioncaracteristique1");
-        QMetaObject::invokeMethod(suppression, "aboutToShow");
+        QMetaObject::invokeMethod(c.W<QMenu>("Suppressioncaracteristique1"), "aboutToShow");
         QCOMPARE(c.A("SCar2")->text(), QStringLiteral("Suppression de la caractéristique Im(C)"));
         QVERIFY(!c.A("SCar4")->isVisible());
         c.A("SCar2")->trigger();
@@ -222,13 +225,12 @@ private slots:
         QVERIFY(!c.W<QToolButton>("ButtonCar3")->isVisible());
         QVERIFY(!c.Fenetre->CaractMachine[1]->isVisible());
 
-        // "Nouvel essai" in the Edition menu: off while the last trial is empty or at five.
+        // "Nouvel essai", on the tool bar as in the Edition menu: off while the last trial is
+        // empty or at five.
         c.E->Travail.Essai(1).DernierPoint = 0;
         c.Fenetre->ActionCar();
-        QMetaObject::invokeMethod(c.W<QMenu>("Edition1"), "aboutToShow");
         QVERIFY(c.A("NouvelEssai1")->isEnabled());
         c.A("NouvelEssai1")->trigger();
-        QMetaObject::invokeMethod(c.W<QMenu>("Edition1"), "aboutToShow");
         QVERIFY(!c.A("NouvelEssai1")->isEnabled());
         for (int t = 3; t <= 5; ++t) {
             c.E->Courant().DernierPoint = 0;
@@ -256,15 +258,11 @@ private slots:
         c.Fenetre->ActionCar();
 
         c.A("Copierlescaractristiques1")->trigger();
-        QSvgRenderer svg(c.Services.ImageSvg);
-        QVERIFY(svg.isValid());
         QVERIFY(c.Services.ImageSvg.contains("tr/min"));
-        QVERIFY(c.Services.ImageSvg.contains("mN.m"));
         QCOMPARE(c.Services.ImagePng.size(), QSize(718, 529));
 
         c.A("Copiertouteslesvaleurs1")->trigger();
-        QVERIFY(c.Services.PressePapiers.starts_with("Essai 1\t\r\nN°\tN\tC"));
-        QVERIFY(c.Services.PressePapiers.find("Essai 2\tsous 20 V\r\n") != std::string::npos);
+        QCOMPARE(c.Services.PressePapiers, TexteValeurs(*c.E, -1));
 
         c.Services.FichierPdf = c.Dossier.filePath(QStringLiteral("page.pdf"));
         c.A("Imprimer1")->trigger();
@@ -274,38 +272,6 @@ private slots:
         for (const char* attendu : {"Moteur 24 V", "Essai 1", "Essai 2", "sous 20 V", "tr/min"})
             QVERIFY2(texte.contains(QString::fromUtf8(attendu)), attendu);
         QVERIFY(!texte.contains(QStringLiteral("Essai 3")));
-    }
-
-    void pointsRefusesEtModulePerdu() {
-        Etude1 c;
-        c.Ouvre();
-        c.Connecte();
-        QTest::mouseClick(c.W<QPushButton>("ButtonManu"), Qt::LeftButton);
-        // Before the first reading there is nothing to take.
-        c.Touche(Qt::Key_Space);
-        QCOMPARE(c.E->Courant().DernierPoint, -1);
-        QCOMPARE(c.Services.Bips, 1);
-        c.Lit(3000, 200);
-        c.E->Courant().DernierPoint = NbPointsMax - 1;
-        c.Touche(Qt::Key_Space);
-        QCOMPARE(c.E->Courant().DernierPoint, NbPointsMax - 1);
-        QCOMPARE(c.Services.Bips, 2);
-        c.E->Courant().DernierPoint = 0;
-
-        // The module goes silent: the first failed reading stops, the point stays.
-        c.Module->LignePerdueApres = 0;
-        QTRY_COMPARE_WITH_TIMEOUT(c.E->ModeAcquisition, 0, 5000);
-        QVERIFY(!c.Liaison.Connecte());
-        QCOMPARE(c.E->Courant().DernierPoint, 0);
-        QCOMPARE(c.Valeur("ValCouple"), QStringLiteral("----"));
-        QVERIFY(!c.W<QPushButton>("ButtonManu")->isEnabled());
-
-        // "Connexion module" comes up modal over this window, not over the hidden main one.
-        c.A("Configurationmatrielle1")->trigger();
-        QTRY_VERIFY(c.FormConnection->isVisible());
-        QCOMPARE(c.FormConnection->parentWidget(), c.Fenetre.get());
-        QCOMPARE(c.FormConnection->windowModality(), Qt::WindowModal);
-        c.FormConnection->reject();
     }
 };
 
