@@ -20,13 +20,11 @@ struct Poste {
     TGenerateurAleatoire Alea;
     TSelectCharge S{*E, Alea};
     QComboBox* Liste = S.findChild<QComboBox*>("ComboBoxCharge");
-    TEssai& Essai() { return E->Travail.Essai(E->EssaiCourant); }
 
     Poste() {
         NouveauTravail(*E);
         S.Modifiable = true;
     }
-    QSlider* Barre(const char* nom) { return S.findChild<QSlider*>(nom); }
     QString Texte(const char* nom) { return S.findChild<QLabel*>(nom)->text(); }
     // Bars and panels shown, then captions and values: "1111 Charge Max 100 %/Charge min 25 %".
     QString Controles() {
@@ -48,7 +46,8 @@ private slots:
         Poste p;
         QSignalSpy modifiee(&p.S, &TSelectCharge::ChargeModifiee);
         p.Liste->setCurrentIndex(ChargeCyclique25); // the user's choice runs action
-        QCOMPARE(std::tuple(p.Essai().TypeCharge, p.Essai().Consignes[10], p.Essai().Consignes[40]),
+        QCOMPARE(std::tuple(p.E->Courant().TypeCharge, p.E->Courant().Consignes[10],
+                            p.E->Courant().Consignes[40]),
                  std::tuple(1, 100, 25));
         QCOMPARE(p.Controles(), QString("1111 Charge Max 100 %/Charge min 25 %"));
         p.S.action(); // nothing new
@@ -60,11 +59,11 @@ private slots:
 
         // Max dragged below min brings min down; min pushed above Max brings Max up.
         p.Liste->setCurrentIndex(ChargeTriangulaire);
-        p.Barre("BarY1")->setValue(140);
+        p.S.findChild<QSlider*>("BarY1")->setValue(140);
         QCOMPARE(p.Controles(), QString("1111 Charge Max 10 %/Charge min 10 %"));
-        p.Barre("BarY2")->setValue(30);
+        p.S.findChild<QSlider*>("BarY2")->setValue(30);
         QCOMPARE(p.Controles(), QString("1111 Charge Max 120 %/Charge min 120 %"));
-        QCOMPARE(p.Essai().Consignes[20], 120);
+        QCOMPARE(p.E->Courant().Consignes[20], 120);
     }
 
     void randomProfileIsDrawnAnewFromTheProgramsGenerator() {
@@ -74,7 +73,7 @@ private slots:
         for (int fois = 0; fois < 2; ++fois) {
             p.S.action();
             for (int b = 0; b < 13; ++b)
-                QCOMPARE(p.Essai().Consignes[10 * b + 9], temoin.Tire(150));
+                QCOMPARE(p.E->Courant().Consignes[10 * b + 9], temoin.Tire(150));
         }
         AjoutePoint(*p.E);
         p.S.action();
@@ -83,7 +82,7 @@ private slots:
 
     void trialWithPointsShowsItsFrozenSettings() {
         Poste p;
-        SetCharge(p.Essai(), ChargeTriangulaire, 80, 10, p.Alea);
+        SetCharge(p.E->Courant(), ChargeTriangulaire, 80, 10, p.Alea);
         AjoutePoint(*p.E);
         QSignalSpy modifiee(&p.S, &TSelectCharge::ChargeModifiee);
         p.Liste->setCurrentIndex(ChargeConstante);
@@ -91,7 +90,7 @@ private slots:
         p.S.action();
         QVERIFY(!p.Liste->isEnabled());
         QCOMPARE(p.Controles(), QString("0011 Charge Max 80 %/Charge min 10 %"));
-        QCOMPARE(p.Essai().Consignes[20], 80);
+        QCOMPARE(p.E->Courant().Consignes[20], 80);
         QCOMPARE(modifiee.count(), 0);
         // An empty trial during an acquisition: its profile shown, not changeable.
         NouvelEssai(*p.E);
@@ -99,11 +98,11 @@ private slots:
         p.S.action();
         QVERIFY(!p.Liste->isEnabled());
         QCOMPARE(p.Controles(), QString("0011 Charge Max 100 %/Charge min 25 %"));
-        QCOMPARE(p.Essai().ChargeMax, 100);
+        QCOMPARE(p.E->Courant().ChargeMax, 100);
         // Damaged kind or trial number: nothing written, nothing indexed out of range.
         p.S.SetTypeCharge(9);
         p.S.action();
-        QCOMPARE(p.Essai().TypeCharge, 4);
+        QCOMPARE(p.E->Courant().TypeCharge, 4);
         p.E->EssaiCourant = 6;
         p.S.action();
     }
@@ -120,18 +119,18 @@ private slots:
         const TMesuresTrace& m = p.S.Mesures();
         QCOMPARE(m.X1, boite->width() - 5);
         for (int n : {5, 15, 25, 35}) // ramp up, top, ramp down, bottom
-            QCOMPARE(im.pixel(m.X(n), m.Y(p.Essai().Consignes[n])), QColor(255, 255, 0).rgb());
+            QCOMPARE(im.pixel(m.X(n), m.Y(p.E->Courant().Consignes[n])), QColor(255, 255, 0).rgb());
 
         // A repaint draws a random profile anew, except during an acquisition.
         p.S.SetTypeCharge(ChargeAleatoire);
         p.S.Modifiable = false;
         p.S.action();
-        const auto consignes = p.Essai().Consignes;
+        const auto consignes = p.E->Courant().Consignes;
         boite->repaint();
-        QCOMPARE(p.Essai().Consignes, consignes);
+        QCOMPARE(p.E->Courant().Consignes, consignes);
         p.S.Modifiable = true;
         boite->repaint();
-        QVERIFY(p.Essai().Consignes != consignes);
+        QVERIFY(p.E->Courant().Consignes != consignes);
     }
 };
 
