@@ -88,6 +88,7 @@ private slots:
 
         // A new trial starts from the last profile, changeable; trial 1 shows its own, frozen.
         c.Fenetre->NouvelEssai1Click();
+        QCOMPARE(c.E->Courant().Consignes, profil);
         c.W<QComboBox>("ComboBoxCharge")->setCurrentIndex(ChargeConstante);
         QCOMPARE(c.E->Courant().TypeCharge, static_cast<int>(ChargeConstante));
         QVERIFY(c.W<QComboBox>("ComboBoxCharge")->isEnabled());
@@ -96,6 +97,19 @@ private slots:
                  static_cast<int>(ChargeTriangulaire));
         QVERIFY(!c.W<QComboBox>("ComboBoxCharge")->isEnabled());
         QCOMPARE(c.E->Courant().Consignes, profil);
+
+        // Trial 2's cycle: a second press on "Temporel" neither restarts nor stops it; then the
+        // module is unplugged.
+        c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(1);
+        c.Demarre();
+        QTest::mouseClick(c.B("ButtonAcquisitionAutomatique"), Qt::LeftButton);
+        QVERIFY(c.B("ButtonAcquisitionAutomatique")->isChecked());
+        QVERIFY(c.Fenetre->Timer2.isActive());
+        c.Module->LignePerdueApres = 0;
+        QTRY_COMPARE(c.E->ModeAcquisition, 0);
+        QVERIFY(!c.Fenetre->Timer2.isActive());
+        QCOMPARE(c.E->Courant().DernierPoint, 0);
+        QCOMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("----"));
     }
 
     // Space in the waiting phase takes the latest reading at time 0; plots are stacked.
@@ -111,20 +125,6 @@ private slots:
         const auto deux = c.Fenetre->calculposition({10, 20, 700, 880});
         QCOMPARE(deux[0], (TRectDim{10, 20, 700, 440}));
         QCOMPARE(deux[1], (TRectDim{10, 460, 700, 440}));
-    }
-
-    void moduleDebrancheEnCycle() {
-        EtudeCharge c;
-        c.Demarre();
-        // A second press on "Temporel" neither restarts the cycle nor stops it.
-        QTest::mouseClick(c.B("ButtonAcquisitionAutomatique"), Qt::LeftButton);
-        QVERIFY(c.B("ButtonAcquisitionAutomatique")->isChecked());
-        QVERIFY(c.Fenetre->Timer2.isActive());
-        c.Module->LignePerdueApres = 0;
-        QTRY_COMPARE(c.E->ModeAcquisition, 0);
-        QVERIFY(!c.Fenetre->Timer2.isActive());
-        QCOMPARE(c.E->Courant().DernierPoint, 0);
-        QCOMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("----"));
     }
 };
 
