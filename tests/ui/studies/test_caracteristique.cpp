@@ -36,18 +36,6 @@ struct Etude1 : Coquille {
     }
     QAction* A(const char* nom) const { return W<QAction>(nom); }
     QString Valeur(const char* nom) const { return W<QLabel>(nom)->text(); }
-    // The window opened from the main window with one motor characteristic N(C).
-    void Ouvre() {
-        const auto fait = AccepteCaract();
-        QTest::mouseClick(Trouve<QPushButton>(ZYV2.get(), "ButtonCaractMoteur"), Qt::LeftButton);
-        QTRY_VERIFY(*fait);
-        QCOMPARE(NbCaract(*E), 1);
-    }
-    void Connecte() {
-        Liaison.InitialiseComZYV();
-        QVERIFY(Liaison.OuvrirComZYV());
-        Fenetre->ActionCar();
-    }
     // Sets the module's next readings and waits until the window shows them.
     void Lit(std::uint16_t n, std::uint16_t c) {
         const auto trame = EncodeTrame({2400, 1000, n, c, 2000, 800});
@@ -69,7 +57,7 @@ struct Etude1 : Coquille {
 class TestCaracteristique : public QObject {
     Q_OBJECT
 private slots:
-    void nouvelleEtudeDepuisLaFenetrePrincipale() {
+    void nouvelleEtudeAcquisitionTriEnregistrement() {
         Etude1 c;
         const auto annule = SurDialogue([](QDialog* d) { d->reject(); });
         QTest::mouseClick(c.Trouve<QPushButton>(c.ZYV2.get(), "ButtonCaractMoteur"),
@@ -94,14 +82,9 @@ private slots:
         QVERIFY(!c.W<QPushButton>("ButtonManu")->isEnabled());
         QVERIFY(c.A("Configurationmatrielle1")->isEnabled());
 
-        c.Fenetre->close();
-        QVERIFY(c.ZYV2->isVisible());
-    }
-
-    void acquisitionTriSuppressionEnregistrement() {
-        Etude1 c;
-        c.Ouvre();
-        c.Connecte();
+        c.Liaison.InitialiseComZYV();
+        QVERIFY(c.Liaison.OuvrirComZYV());
+        c.Fenetre->ActionCar();
         QVERIFY(!c.A("Configurationmatrielle1")->isEnabled());
         QTest::mouseClick(c.W<QPushButton>("ButtonManu"), Qt::LeftButton);
         QVERIFY(c.W("PanelManu")->isVisible());
@@ -190,15 +173,44 @@ private slots:
         relue.RepertoireProgramme = c.E->RepertoireProgramme;
         QVERIFY(LireTravail(relue, fichier.toStdString(), c.Services));
         QCOMPARE(relue.Travail.Essai(1).TriOrdre, 1);
+
+        c.Fenetre->close();
+        QVERIFY(c.ZYV2->isVisible());
     }
 
-    void caracteristiquesEtDisposition() {
-        Etude1 c;
-        c.Ouvre();
+    void copiesImpressionCaracteristiquesEtDisposition() {
+        Etude1 c; // opened from the main window with one motor characteristic N(C)
+        const auto fait = AccepteCaract();
+        QTest::mouseClick(c.Trouve<QPushButton>(c.ZYV2.get(), "ButtonCaractMoteur"),
+                          Qt::LeftButton);
+        QTRY_VERIFY(*fait);
+        c.E->Travail.Titre.Affecte("Moteur 24 V");
+        c.E->MesureCourante = {0, 3000, 100, 0, 2400, 900};
+        AjoutePoint(*c.E);
+        NouvelEssai(*c.E);
+        c.E->Courant().Commentaire.Affecte("sous 20 V");
+        c.Fenetre->ActionCar();
+
+        c.A("Copierlescaractristiques1")->trigger();
+        QVERIFY(c.Services.ImageSvg.contains("tr/min"));
+        QCOMPARE(c.Services.ImagePng.size(), QSize(718, 529));
+
+        c.A("Copiertouteslesvaleurs1")->trigger();
+        QCOMPARE(c.Services.PressePapiers, TexteValeurs(*c.E, -1));
+
+        c.Services.FichierPdf = c.Dossier.filePath(QStringLiteral("page.pdf"));
+        c.A("Imprimer1")->trigger();
+        QPdfDocument pdf;
+        QCOMPARE(pdf.load(c.Services.FichierPdf), QPdfDocument::Error::None);
+        const QString texte = pdf.getAllText(0).text();
+        for (const char* attendu : {"Moteur 24 V", "Essai 1", "Essai 2", "sous 20 V", "tr/min"})
+            QVERIFY2(texte.contains(QString::fromUtf8(attendu)), attendu);
+        QVERIFY(!texte.contains(QStringLiteral("Essai 3")));
+
         for (int k = 2; k <= 3; ++k) {
-            const auto fait = AccepteCaract();
+            const auto ok = AccepteCaract();
             c.A("Nouvellecaracteristique1")->trigger();
-            QVERIFY(*fait);
+            QVERIFY(*ok);
         }
         c.E->Travail.Caract[2].GrandeurY = GCourantMoteur; // Im(C)
         c.E->Travail.Caract[3].GrandeurY = GTensionMoteur;
@@ -227,12 +239,12 @@ private slots:
 
         // "Nouvel essai", on the tool bar as in the Edition menu: off while the last trial is
         // empty or at five.
-        c.E->Travail.Essai(1).DernierPoint = 0;
+        c.E->Courant().DernierPoint = 0;
         c.Fenetre->ActionCar();
         QVERIFY(c.A("NouvelEssai1")->isEnabled());
         c.A("NouvelEssai1")->trigger();
         QVERIFY(!c.A("NouvelEssai1")->isEnabled());
-        for (int t = 3; t <= 5; ++t) {
+        for (int t = 4; t <= 5; ++t) {
             c.E->Courant().DernierPoint = 0;
             c.Fenetre->NouvelEssai1Click();
         }
@@ -240,38 +252,6 @@ private slots:
         QMetaObject::invokeMethod(c.W<QMenu>("Edition1"), "aboutToShow");
         QVERIFY(!c.A("NouvelEssai1")->isEnabled());
         QCOMPARE(c.W<QTabBar>("TabControlCourbes")->count(), 5);
-    }
-
-    void copiesEtImpression() {
-        Etude1 c;
-        c.Ouvre();
-        c.E->Travail.Titre.Affecte("Moteur 24 V");
-        c.E->Travail.NbEssais = 2;
-        for (int t = 1; t <= 2; ++t) {
-            c.E->EssaiCourant = t;
-            for (int i = 0; i < 4; ++i) {
-                c.E->MesureCourante = {0, 3000 - 100 * i - 50 * t, 100 + 60 * i, 0, 2400, 900};
-                AjoutePoint(*c.E);
-            }
-        }
-        c.E->Travail.Essai(2).Commentaire.Affecte("sous 20 V");
-        c.Fenetre->ActionCar();
-
-        c.A("Copierlescaractristiques1")->trigger();
-        QVERIFY(c.Services.ImageSvg.contains("tr/min"));
-        QCOMPARE(c.Services.ImagePng.size(), QSize(718, 529));
-
-        c.A("Copiertouteslesvaleurs1")->trigger();
-        QCOMPARE(c.Services.PressePapiers, TexteValeurs(*c.E, -1));
-
-        c.Services.FichierPdf = c.Dossier.filePath(QStringLiteral("page.pdf"));
-        c.A("Imprimer1")->trigger();
-        QPdfDocument pdf;
-        QCOMPARE(pdf.load(c.Services.FichierPdf), QPdfDocument::Error::None);
-        const QString texte = pdf.getAllText(0).text();
-        for (const char* attendu : {"Moteur 24 V", "Essai 1", "Essai 2", "sous 20 V", "tr/min"})
-            QVERIFY2(texte.contains(QString::fromUtf8(attendu)), attendu);
-        QVERIFY(!texte.contains(QStringLiteral("Essai 3")));
     }
 };
 
