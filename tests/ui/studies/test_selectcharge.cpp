@@ -64,6 +64,31 @@ private slots:
         p.S.findChild<QSlider*>("BarY2")->setValue(30);
         QCOMPARE(p.Controles(), QString("1111 Charge Max 120 %/Charge min 120 %"));
         QCOMPARE(p.E->Courant().Consignes[20], 120);
+
+        // A trial with points shows its frozen settings, whatever the controls say.
+        SetCharge(p.E->Courant(), ChargeTriangulaire, 80, 10, p.Alea);
+        AjoutePoint(*p.E);
+        const auto signaux = modifiee.count();
+        p.Liste->setCurrentIndex(ChargeConstante);
+        p.S.SetTypeCharge(ChargeTriangulaire);
+        p.S.action();
+        QVERIFY(!p.Liste->isEnabled());
+        QCOMPARE(p.Controles(), QString("0011 Charge Max 80 %/Charge min 10 %"));
+        QCOMPARE(p.E->Courant().Consignes[20], 80);
+        QCOMPARE(modifiee.count(), signaux);
+        // An empty trial during an acquisition: its profile shown, not changeable.
+        NouvelEssai(*p.E);
+        p.S.Modifiable = false;
+        p.S.action();
+        QVERIFY(!p.Liste->isEnabled());
+        QCOMPARE(p.Controles(), QString("0011 Charge Max 120 %/Charge min 120 %"));
+        QCOMPARE(p.E->Courant().ChargeMax, 120);
+        // Damaged kind or trial number: nothing written, nothing indexed out of range.
+        p.S.SetTypeCharge(9);
+        p.S.action();
+        QCOMPARE(p.E->Courant().TypeCharge, 4);
+        p.E->EssaiCourant = 6;
+        p.S.action();
     }
 
     void randomProfileIsDrawnAnewFromTheProgramsGenerator() {
@@ -78,33 +103,6 @@ private slots:
         AjoutePoint(*p.E);
         p.S.action();
         QCOMPARE(p.Alea.Etat(), temoin.Etat());
-    }
-
-    void trialWithPointsShowsItsFrozenSettings() {
-        Poste p;
-        SetCharge(p.E->Courant(), ChargeTriangulaire, 80, 10, p.Alea);
-        AjoutePoint(*p.E);
-        QSignalSpy modifiee(&p.S, &TSelectCharge::ChargeModifiee);
-        p.Liste->setCurrentIndex(ChargeConstante);
-        p.S.SetTypeCharge(ChargeTriangulaire);
-        p.S.action();
-        QVERIFY(!p.Liste->isEnabled());
-        QCOMPARE(p.Controles(), QString("0011 Charge Max 80 %/Charge min 10 %"));
-        QCOMPARE(p.E->Courant().Consignes[20], 80);
-        QCOMPARE(modifiee.count(), 0);
-        // An empty trial during an acquisition: its profile shown, not changeable.
-        NouvelEssai(*p.E);
-        p.S.Modifiable = false;
-        p.S.action();
-        QVERIFY(!p.Liste->isEnabled());
-        QCOMPARE(p.Controles(), QString("0011 Charge Max 100 %/Charge min 25 %"));
-        QCOMPARE(p.E->Courant().ChargeMax, 100);
-        // Damaged kind or trial number: nothing written, nothing indexed out of range.
-        p.S.SetTypeCharge(9);
-        p.S.action();
-        QCOMPARE(p.E->Courant().TypeCharge, 4);
-        p.E->EssaiCourant = 6;
-        p.S.action();
     }
 
     void drawingOfTheProfile() {
