@@ -90,9 +90,8 @@ private slots:
     void boutonsEquationsCopieEtCurseurLibre() {
         Poste p;
         p.Modelise([&] {
-            // No model at first: a row per trial, copying off, the points alone.
+            // A row per trial.
             QVERIFY(p.W("PanelEquation3")->isVisible() && !p.W("PanelEquation4")->isVisible());
-            QCOMPARE(p.CopieEquations(), QStringLiteral("00"));
             p.Clique("ButtonAX");
             QCOMPARE(p.Equation(1) + " / " + p.Equation(2),
                      QStringLiteral("N =   30,2333 x C / N =   42,0000 x C"));
