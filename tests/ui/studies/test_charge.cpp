@@ -3,9 +3,7 @@
 #include "core/data/Operations.h"
 #include "core/studies/ProfilCharge.h"
 #include "ui/Coquille.h"
-#include "ui/plot/CadreTrace.h"
 #include "ui/studies/TFormCharge.h"
-#include "ui/studies/TNouvelCaractCharge.h"
 #include "ui/studies/TSelectCharge.h"
 
 #include <QComboBox>
@@ -18,12 +16,9 @@ namespace {
 struct EtudeCharge : Coquille {
     TGenerateurAleatoire Hasard;
     std::unique_ptr<TFormCharge> Fenetre;
-    std::unique_ptr<TNouvelCaractCharge> Dialogue;
 
     EtudeCharge() : Coquille(std::string("ttyS0")) {
         Fenetre = std::make_unique<TFormCharge>(*E, Liaison, Services, F, Hasard);
-        Dialogue = std::make_unique<TNouvelCaractCharge>(*E);
-        F.NouvelCaractCharge = Dialogue.get();
         // A motor load study with the speed against time already chosen.
         E->Travail.TypeEtude = EtudeChargeMoteur;
         E->Travail.Caract[1] = {

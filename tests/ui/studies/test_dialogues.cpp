@@ -98,7 +98,6 @@ private slots:
         TNouvelCaractCharge dc(*g);
         dc.ModeCaract = 1;
         QCOMPARE(Presse(dc, "BtnOK"), int(QDialog::Accepted));
-        QCOMPARE(Selection(dc), QStringList{"Rendement génératrice"});
         QVERIFY(g->Travail.Caract[1].Defini && g->Travail.Caract[1].GrandeurX == GTemps);
     }
 
