@@ -62,9 +62,6 @@ struct Poste : Coquille {
     QString Lectures() const {
         return W<QLabel>("TextValeurY")->text() + " | " + W<QLabel>("TextValeurX")->text();
     }
-    QString Equation(int t) const {
-        return W<QLineEdit>(qPrintable(QString("EditEquation%1").arg(t)))->text();
-    }
     // Enabling of the tool bar button and of the plot's pop-up entry, e.g. "11".
     QString CopieEquations() const {
         Fenetre->CaractAnalyse->PopupMenu1Popup();
@@ -93,7 +90,8 @@ private slots:
             // A row per trial.
             QVERIFY(p.W("PanelEquation3")->isVisible() && !p.W("PanelEquation4")->isVisible());
             p.Clique("ButtonAX");
-            QCOMPARE(p.Equation(1) + " / " + p.Equation(2),
+            QCOMPARE(p.W<QLineEdit>("EditEquation1")->text() + " / " +
+                         p.W<QLineEdit>("EditEquation2")->text(),
                      QStringLiteral("N =   30,2333 x C / N =   42,0000 x C"));
             p.Clique("ButtonAXB");
             QVERIFY(p.RougeVers(250, 757)); // on the line, between two points
@@ -106,7 +104,7 @@ private slots:
 
             // The button down, clicked again, leaves no model.
             p.Clique("ButtonAXB");
-            QCOMPARE(p.Equation(1), QString());
+            QCOMPARE(p.W<QLineEdit>("EditEquation1")->text(), QString());
             QCOMPARE(p.CopieEquations(), QStringLiteral("00"));
             QVERIFY(!p.RougeVers(250, 757));
 
@@ -147,7 +145,7 @@ private slots:
             QCOMPARE(p.Lectures(), QStringLiteral("-- | --"));
         });
         // The choice stays for the next showing.
-        p.Modelise([&] { QVERIFY(p.Equation(1).contains("C²")); });
+        p.Modelise([&] { QVERIFY(p.W<QLineEdit>("EditEquation1")->text().contains("C²")); });
     }
 };
 

@@ -39,13 +39,6 @@ struct EtudeCharge : Coquille {
         QCOMPARE(E->Courant().DernierPoint, 0);
         QVERIFY(Fenetre->Timer2.isActive());
     }
-    // The set-point bytes the module received, without its measurement requests.
-    std::vector<int> Consignes() const {
-        std::vector<int> c;
-        for (std::uint8_t o : Module->Ecrits)
-            if (o != 0xFF && o != 0xFD) c.push_back(o);
-        return c;
-    }
 };
 
 } // namespace
@@ -72,11 +65,11 @@ private slots:
         const auto profil = c.E->Courant().Consignes;
         c.Demarre();
         QTRY_VERIFY(c.E->Courant().DernierPoint >= 2);
-        const std::size_t envoyees = c.Consignes().size();
+        const std::size_t envoyes = c.Module->Ecrits.size();
         c.Fenetre->ButtonStop1Click();
         // Nothing left to tick, and the stop itself sent nothing.
         QVERIFY(!c.Fenetre->Timer1.isActive() && !c.Fenetre->Timer2.isActive());
-        QCOMPARE(c.Consignes().size(), envoyees);
+        QCOMPARE(c.Module->Ecrits.size(), envoyes);
         // A trial that holds its cycle cannot start another.
         QVERIFY(!c.B("ButtonTemporel")->isEnabled());
 
