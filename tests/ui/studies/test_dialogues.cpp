@@ -46,7 +46,7 @@ class TestDialogues : public QObject {
 private slots:
     // Showing refills the lists for the study open at that moment; a quantity the list does
     // not offer (a study file may name any) falls back to the default.
-    void listesEtPreselection() {
+    void listesPreselectionEtValidation() {
         auto e = NouvelleEtude(EtudeCaractMoteur);
         e->Travail.Caract[1] = {.GrandeurX = GTensionGene, .GrandeurY = GTemps};
         TNouvelCaract d(*e);
@@ -69,16 +69,14 @@ private slots:
             c.show();
             QCOMPARE(Selection(c), QStringList{QString::fromUtf8(attendu)});
         }
-    }
 
-    // Modify preselects the current quantities; OK writes them, axes back to the first quadrant.
-    // Cancel writes nothing; nor does OK for a slot that does not exist.
-    void validationEtAnnulation() {
-        auto e = NouvelleEtude(EtudeCaractMoteur);
+        // Modify preselects the current quantities; OK writes them, axes back to the first
+        // quadrant. Cancel writes nothing; nor does OK for a slot that does not exist.
+        e->Travail.TypeEtude = EtudeCaractMoteur;
         TCaract& c = e->Travail.Caract[2];
         c = {.GrandeurX = GTensionMoteur, .ZoomX = 7, .GrandeurY = GPuissanceMeca, .Quadrants = 5};
         const auto avant = e->Travail.Caract;
-        TNouvelCaract d(*e);
+        d.hide();
         d.ModeCaract = 1;
         d.NumCaract = 2;
         QCOMPARE(Presse(d, "BitBtn2", 2), int(QDialog::Rejected));
