@@ -37,7 +37,6 @@ struct EtudeCharge : Coquille {
         QTRY_COMPARE(E->MesureCourante[GNumero], 0);
         QTest::mouseClick(B("ButtonAcquisitionAutomatique"), Qt::LeftButton);
         QCOMPARE(E->Courant().DernierPoint, 0);
-        QVERIFY(Fenetre->Timer2.isActive());
     }
 };
 
@@ -46,20 +45,23 @@ struct EtudeCharge : Coquille {
 class TestCharge : public QObject {
     Q_OBJECT
 private slots:
-    void attenteArretEtProfilsFiges() {
+    void attenteCyclesEtProfilsFiges() {
         EtudeCharge c;
-        QVERIFY(c.Fenetre->SelectCharge->Modifiable);
-
-        // Waiting: live readings with time 0, nothing stored, the selector frozen.
+        // Waiting: live readings with time 0, nothing stored, the selector frozen; Space takes
+        // the latest reading at time 0.
         QTest::mouseClick(c.B("ButtonTemporel"), Qt::LeftButton);
         QVERIFY(!c.Fenetre->SelectCharge->Modifiable);
         QTRY_COMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("3450 tr/min"));
-        QCOMPARE(c.E->MesureCourante[GTemps], 0);
         QCOMPARE(c.E->Courant().DernierPoint, -1);
         QCOMPARE(c.W<QLabel>("ValTemps")->text(), QStringLiteral("----"));
-
-        // A cycle on a triangular profile, stopped early: points kept, nothing sent after.
+        QTest::keyClick(c.Fenetre.get(), Qt::Key_Space);
+        const TEssai& un = c.E->Courant();
+        QCOMPARE(std::tuple(un.DernierPoint, un.Valeur(GTemps, 0), un.Valeur(GVitesse, 0)),
+                 std::tuple(0, 0, 3450));
         c.Fenetre->ButtonStop1Click();
+
+        // Trial 2: a cycle on a triangular profile, stopped early: points kept, nothing sent after.
+        c.Fenetre->NouvelEssai1Click();
         c.W<QComboBox>("ComboBoxCharge")->setCurrentIndex(ChargeTriangulaire);
         const auto profil = c.E->Courant().Consignes;
         c.Demarre();
@@ -72,21 +74,21 @@ private slots:
         // A trial that holds its cycle cannot start another.
         QVERIFY(!c.B("ButtonTemporel")->isEnabled());
 
-        // A new trial starts from the last profile, changeable; trial 1 shows its own, frozen.
+        // A new trial starts from the last profile, changeable; trial 2 shows its own, frozen.
         c.Fenetre->NouvelEssai1Click();
         QCOMPARE(c.E->Courant().Consignes, profil);
         c.W<QComboBox>("ComboBoxCharge")->setCurrentIndex(ChargeConstante);
         QCOMPARE(c.E->Courant().TypeCharge, static_cast<int>(ChargeConstante));
         QVERIFY(c.W<QComboBox>("ComboBoxCharge")->isEnabled());
-        c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(0);
+        c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(1);
         QCOMPARE(c.W<QComboBox>("ComboBoxCharge")->currentIndex(),
                  static_cast<int>(ChargeTriangulaire));
         QVERIFY(!c.W<QComboBox>("ComboBoxCharge")->isEnabled());
         QCOMPARE(c.E->Courant().Consignes, profil);
 
-        // Trial 2's cycle: a second press on "Temporel" neither restarts nor stops it; then the
+        // Trial 3's cycle: a second press on "Temporel" neither restarts nor stops it; then the
         // module is unplugged.
-        c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(1);
+        c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(2);
         c.Demarre();
         QTest::mouseClick(c.B("ButtonAcquisitionAutomatique"), Qt::LeftButton);
         QVERIFY(c.B("ButtonAcquisitionAutomatique")->isChecked());
@@ -96,21 +98,10 @@ private slots:
         QVERIFY(!c.Fenetre->Timer2.isActive());
         QCOMPARE(c.E->Courant().DernierPoint, 0);
         QCOMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("----"));
-    }
 
-    // Space in the waiting phase takes the latest reading at time 0; plots are stacked.
-    void pointEnAttenteEtDisposition() {
-        EtudeCharge c;
-        QTest::mouseClick(c.B("ButtonTemporel"), Qt::LeftButton);
-        QTRY_COMPARE(c.E->MesureCourante[GNumero], 0);
-        QTest::keyClick(c.Fenetre.get(), Qt::Key_Space);
-        const TEssai& essai = c.E->Courant();
-        QCOMPARE(std::tuple(essai.DernierPoint, essai.Valeur(GTemps, 0), essai.Valeur(GVitesse, 0)),
-                 std::tuple(0, 0, 3450));
+        // Two plots are stacked.
         c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
-        const auto deux = c.Fenetre->calculposition({10, 20, 700, 880});
-        QCOMPARE(deux[0], (TRectDim{10, 20, 700, 440}));
-        QCOMPARE(deux[1], (TRectDim{10, 460, 700, 440}));
+        QCOMPARE(c.Fenetre->calculposition({10, 20, 700, 880})[1], (TRectDim{10, 460, 700, 440}));
     }
 };
 
