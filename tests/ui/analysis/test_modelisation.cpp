@@ -36,7 +36,6 @@ struct Poste : Coquille {
             E->MesureCourante[GVitesse] = n;
             if (t < 3) AjoutePoint(*E);
         }
-        E->EssaiCourant = 1;
         E->Travail.Interpolation = 2;
         Etudes->show();
     }

@@ -170,7 +170,6 @@ private slots:
                           Qt::LeftButton);
         QTRY_VERIFY(*fait);
         c.E->Travail.Titre.Affecte("Moteur 24 V");
-        c.E->MesureCourante = {0, 3000, 100, 0, 2400, 900};
         AjoutePoint(*c.E);
         NouvelEssai(*c.E);
         c.E->Courant().Commentaire.Affecte("sous 20 V");
