@@ -72,7 +72,6 @@ private slots:
         c.A("Nouvellecaracteristique1")->trigger();
         QVERIFY(*fait);
         QVERIFY(c.W<QToolButton>("ButtonCar1")->isChecked());
-        QCOMPARE(c.W<QToolButton>("ButtonCar1")->text(), QStringLiteral("N(C)"));
         QVERIFY(c.Fenetre->CaractMachine[0]->isVisible());
         // The start panel is there once a characteristic exists.
         QVERIFY(c.W("PanelBoutonsAcquisition")->isVisible());
@@ -197,7 +196,6 @@ private slots:
             QVERIFY(*ok);
         }
         c.E->Travail.Caract[2].GrandeurY = GCourantMoteur; // Im(C)
-        c.E->Travail.Caract[3].GrandeurY = GTensionMoteur;
         // The frames share the background picture's rectangle: the third takes the right half.
         const QRect f = c.W("Imagefond")->geometry();
         const int w = f.width() / 2, h = f.height() / 2;

@@ -96,6 +96,7 @@ private slots:
         TNouvelCaractCharge dc(*g);
         dc.ModeCaract = 1;
         QCOMPARE(Presse(dc, "BtnOK"), int(QDialog::Accepted));
+        QCOMPARE(Selection(dc), QStringList{"Rendement génératrice"}); // not the default
         QVERIFY(g->Travail.Caract[1].Defini && g->Travail.Caract[1].GrandeurX == GTemps);
     }
 
