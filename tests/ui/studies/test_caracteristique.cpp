@@ -86,7 +86,7 @@ private slots:
         QVERIFY(!c.W<QMenu>("Fichier1")->menuAction()->isEnabled());
         QVERIFY(!c.W<QTabBar>("TabControlCourbes")->isEnabled());
         QVERIFY(!c.W<QToolButton>("ButtonNouvellecaracteristique")->isEnabled());
-        // Before the first reading, and into a full trial, there is nothing to take.
+        // Before the first reading, and into a full trial, nothing is taken: a beep each.
         c.Touche(Qt::Key_Space);
         for (std::uint16_t n : {3000, 3300, 3100}) {
             c.Lit(n, 250);
