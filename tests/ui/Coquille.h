@@ -31,10 +31,6 @@
 
 namespace zyv {
 
-// 24,30 V 1,360 A 3450 tr/min 25,3 mN.m 20,00 V 1,000 A
-inline const std::vector<std::uint8_t> TrameMesure{0x09, 0x7E, 0x05, 0x50, 0x0D, 0x7A,
-                                                   0x00, 0xFD, 0x07, 0xD0, 0x03, 0xE8};
-
 // Runs geste on the next modal dialog as soon as it is open; the flag tells it has run.
 inline std::shared_ptr<bool> SurDialogue(std::function<void(QDialog*)> geste) {
     auto fait = std::make_shared<bool>(false);
@@ -88,7 +84,9 @@ struct Coquille {
     // port: the configuration file's port; nullopt: no configuration file at all.
     explicit Coquille(std::optional<std::string> port) {
         Module->Repond(0xFD, {'Z', 'Y', 'V', '1', '1', '0'});
-        Module->Repond(0xFF, TrameMesure);
+        // 24,30 V 1,360 A 3450 tr/min 25,3 mN.m 20,00 V 1,000 A
+        Module->Repond(0xFF,
+                       {0x09, 0x7E, 0x05, 0x50, 0x0D, 0x7A, 0x00, 0xFD, 0x07, 0xD0, 0x03, 0xE8});
         QDir::setCurrent(Dossier.path());
         if (port) {
             auto e = std::make_unique<Etude>();

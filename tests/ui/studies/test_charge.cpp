@@ -3,9 +3,7 @@
 #include "core/data/Operations.h"
 #include "core/studies/ProfilCharge.h"
 #include "ui/Coquille.h"
-#include "ui/plot/CadreTrace.h"
 #include "ui/studies/TFormCharge.h"
-#include "ui/studies/TNouvelCaractCharge.h"
 #include "ui/studies/TSelectCharge.h"
 
 #include <QComboBox>
@@ -18,18 +16,13 @@ namespace {
 struct EtudeCharge : Coquille {
     TGenerateurAleatoire Hasard;
     std::unique_ptr<TFormCharge> Fenetre;
-    std::unique_ptr<TNouvelCaractCharge> Dialogue;
 
     EtudeCharge() : Coquille(std::string("ttyS0")) {
         Fenetre = std::make_unique<TFormCharge>(*E, Liaison, Services, F, Hasard);
-        Dialogue = std::make_unique<TNouvelCaractCharge>(*E);
-        F.NouvelCaractCharge = Dialogue.get();
         // A motor load study with the speed against time already chosen.
         E->Travail.TypeEtude = EtudeChargeMoteur;
-        TCaract& c = E->Travail.Caract[1];
-        c.Defini = c.Affiche = true;
-        c.GrandeurX = GTemps;
-        c.GrandeurY = GVitesse;
+        E->Travail.Caract[1] = {
+            .Defini = true, .Affiche = true, .GrandeurX = GTemps, .GrandeurY = GVitesse};
         Liaison.InitialiseComZYV();
         Liaison.OuvrirComZYV();
         Fenetre->show();
@@ -44,14 +37,6 @@ struct EtudeCharge : Coquille {
         QTRY_COMPARE(E->MesureCourante[GNumero], 0);
         QTest::mouseClick(B("ButtonAcquisitionAutomatique"), Qt::LeftButton);
         QCOMPARE(E->Courant().DernierPoint, 0);
-        QVERIFY(Fenetre->Timer2.isActive());
-    }
-    // The set-point bytes the module received, without its measurement requests.
-    std::vector<int> Consignes() const {
-        std::vector<int> c;
-        for (std::uint8_t o : Module->Ecrits)
-            if (o != 0xFF && o != 0xFD) c.push_back(o);
-        return c;
     }
 };
 
@@ -60,80 +45,61 @@ struct EtudeCharge : Coquille {
 class TestCharge : public QObject {
     Q_OBJECT
 private slots:
-    void attenteArretEtProfilsFiges() {
+    void attenteCyclesEtProfilsFiges() {
         EtudeCharge c;
-        QVERIFY(c.Fenetre->SelectCharge->Modifiable);
-
-        // Waiting: live readings with time 0, nothing stored, the selector frozen.
+        // Waiting: live readings with time 0, nothing stored, the selector frozen; Space takes
+        // the latest reading at time 0.
         QTest::mouseClick(c.B("ButtonTemporel"), Qt::LeftButton);
-        QVERIFY(c.W("PanelAUTO")->isVisible());
         QVERIFY(!c.Fenetre->SelectCharge->Modifiable);
         QTRY_COMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("3450 tr/min"));
-        QCOMPARE(c.E->MesureCourante[GTemps], 0);
         QCOMPARE(c.E->Courant().DernierPoint, -1);
         QCOMPARE(c.W<QLabel>("ValTemps")->text(), QStringLiteral("----"));
-
-        // A cycle on a triangular profile, stopped early: points kept, nothing sent after.
+        QTest::keyClick(c.Fenetre.get(), Qt::Key_Space);
+        const TEssai& un = c.E->Courant();
+        QCOMPARE(std::tuple(un.DernierPoint, un.Valeur(GTemps, 0), un.Valeur(GVitesse, 0)),
+                 std::tuple(0, 0, 3450));
         c.Fenetre->ButtonStop1Click();
+
+        // Trial 2: a cycle on a triangular profile, stopped early: points kept, nothing sent after.
+        c.Fenetre->NouvelEssai1Click();
         c.W<QComboBox>("ComboBoxCharge")->setCurrentIndex(ChargeTriangulaire);
         const auto profil = c.E->Courant().Consignes;
         c.Demarre();
-        QCOMPARE(c.Consignes().front(), profil[0]);
         QTRY_VERIFY(c.E->Courant().DernierPoint >= 2);
-        QVERIFY(c.E->MesureCourante[GTemps] > 0);
-        const std::size_t envoyees = c.Consignes().size();
+        const std::size_t envoyes = c.Module->Ecrits.size();
         c.Fenetre->ButtonStop1Click();
         // Nothing left to tick, and the stop itself sent nothing.
         QVERIFY(!c.Fenetre->Timer1.isActive() && !c.Fenetre->Timer2.isActive());
-        QCOMPARE(c.Consignes().size(), envoyees);
-        QVERIFY(c.Consignes().back() != 254);
+        QCOMPARE(c.Module->Ecrits.size(), envoyes);
         // A trial that holds its cycle cannot start another.
         QVERIFY(!c.B("ButtonTemporel")->isEnabled());
 
-        // A new trial starts from the last profile, changeable; trial 1 shows its own, frozen.
+        // A new trial starts from the last profile, changeable; trial 2 shows its own, frozen.
         c.Fenetre->NouvelEssai1Click();
+        QCOMPARE(c.E->Courant().Consignes, profil);
         c.W<QComboBox>("ComboBoxCharge")->setCurrentIndex(ChargeConstante);
         QCOMPARE(c.E->Courant().TypeCharge, static_cast<int>(ChargeConstante));
         QVERIFY(c.W<QComboBox>("ComboBoxCharge")->isEnabled());
-        c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(0);
+        c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(1);
         QCOMPARE(c.W<QComboBox>("ComboBoxCharge")->currentIndex(),
                  static_cast<int>(ChargeTriangulaire));
         QVERIFY(!c.W<QComboBox>("ComboBoxCharge")->isEnabled());
         QCOMPARE(c.E->Courant().Consignes, profil);
-    }
 
-    // Space in the waiting phase takes the latest reading at time 0.
-    void pointEnAttente() {
-        EtudeCharge c;
-        QTest::mouseClick(c.B("ButtonTemporel"), Qt::LeftButton);
-        QTRY_COMPARE(c.E->MesureCourante[GNumero], 0);
-        QTest::keyClick(c.Fenetre.get(), Qt::Key_Space);
-        QCOMPARE(c.E->Courant().DernierPoint, 0);
-        QCOMPARE(c.E->Courant().Valeur(GTemps, 0), 0);
-        QCOMPARE(c.E->Courant().Valeur(GVitesse, 0), 3450);
-    }
-
-    void moduleDebrancheEnCycle() {
-        EtudeCharge c;
+        // Trial 3's cycle: a second press on "Temporel" neither restarts nor stops it; then the
+        // module is unplugged.
+        c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(2);
         c.Demarre();
-        // A second press on "Temporel" neither restarts the cycle nor stops it.
         QTest::mouseClick(c.B("ButtonAcquisitionAutomatique"), Qt::LeftButton);
         QVERIFY(c.B("ButtonAcquisitionAutomatique")->isChecked());
-        QVERIFY(c.Fenetre->Timer2.isActive());
-        QCOMPARE(c.E->Courant().DernierPoint, 0);
         c.Module->LignePerdueApres = 0;
         QTRY_COMPARE(c.E->ModeAcquisition, 0);
         QVERIFY(!c.Fenetre->Timer2.isActive());
         QCOMPARE(c.E->Courant().DernierPoint, 0);
-        QCOMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("----"));
-    }
 
-    void dispositionEmpilee() {
-        EtudeCharge c;
+        // Two plots are stacked.
         c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
-        const auto deux = c.Fenetre->calculposition({10, 20, 700, 880});
-        QCOMPARE(deux[0], (TRectDim{10, 20, 700, 440}));
-        QCOMPARE(deux[1], (TRectDim{10, 460, 700, 440}));
+        QCOMPARE(c.Fenetre->calculposition({10, 20, 700, 880})[1], (TRectDim{10, 460, 700, 440}));
     }
 };
 

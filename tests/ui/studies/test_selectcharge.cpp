@@ -20,13 +20,11 @@ struct Poste {
     TGenerateurAleatoire Alea;
     TSelectCharge S{*E, Alea};
     QComboBox* Liste = S.findChild<QComboBox*>("ComboBoxCharge");
-    TEssai& Essai() { return E->Travail.Essai(E->EssaiCourant); }
 
     Poste() {
         NouveauTravail(*E);
         S.Modifiable = true;
     }
-    QSlider* Barre(const char* nom) { return S.findChild<QSlider*>(nom); }
     QString Texte(const char* nom) { return S.findChild<QLabel*>(nom)->text(); }
     // Bars and panels shown, then captions and values: "1111 Charge Max 100 %/Charge min 25 %".
     QString Controles() {
@@ -45,10 +43,18 @@ class TestSelectCharge : public QObject {
 private slots:
 
     void profileFollowsTheControlsWhileTheTrialIsEmpty() {
-        Poste p;
+        Poste p;                     // not shown: one computation per Trace
+        TGenerateurAleatoire temoin; // a random profile is drawn anew from the program's generator
+        p.S.SetTypeCharge(ChargeAleatoire);
+        for (int fois = 0; fois < 2; ++fois) {
+            p.S.action();
+            for (int b = 0; b < 13; ++b)
+                QCOMPARE(p.E->Courant().Consignes[10 * b + 9], temoin.Tire(150));
+        }
         QSignalSpy modifiee(&p.S, &TSelectCharge::ChargeModifiee);
         p.Liste->setCurrentIndex(ChargeCyclique25); // the user's choice runs action
-        QCOMPARE(std::tuple(p.Essai().TypeCharge, p.Essai().Consignes[10], p.Essai().Consignes[40]),
+        QCOMPARE(std::tuple(p.E->Courant().TypeCharge, p.E->Courant().Consignes[10],
+                            p.E->Courant().Consignes[40]),
                  std::tuple(1, 100, 25));
         QCOMPARE(p.Controles(), QString("1111 Charge Max 100 %/Charge min 25 %"));
         p.S.action(); // nothing new
@@ -60,50 +66,34 @@ private slots:
 
         // Max dragged below min brings min down; min pushed above Max brings Max up.
         p.Liste->setCurrentIndex(ChargeTriangulaire);
-        p.Barre("BarY1")->setValue(140);
+        p.S.findChild<QSlider*>("BarY1")->setValue(140);
         QCOMPARE(p.Controles(), QString("1111 Charge Max 10 %/Charge min 10 %"));
-        p.Barre("BarY2")->setValue(30);
+        p.S.findChild<QSlider*>("BarY2")->setValue(30);
         QCOMPARE(p.Controles(), QString("1111 Charge Max 120 %/Charge min 120 %"));
-        QCOMPARE(p.Essai().Consignes[20], 120);
-    }
+        QCOMPARE(p.E->Courant().Consignes[20], 120);
 
-    void randomProfileIsDrawnAnewFromTheProgramsGenerator() {
-        Poste p; // not shown: one computation per Trace
-        TGenerateurAleatoire temoin;
-        p.S.SetTypeCharge(ChargeAleatoire);
-        for (int fois = 0; fois < 2; ++fois) {
-            p.S.action();
-            for (int b = 0; b < 13; ++b)
-                QCOMPARE(p.Essai().Consignes[10 * b + 9], temoin.Tire(150));
-        }
+        // A trial with points shows its frozen settings, whatever the controls say.
+        SetCharge(p.E->Courant(), ChargeTriangulaire, 80, 10, p.Alea);
         AjoutePoint(*p.E);
-        p.S.action();
-        QCOMPARE(p.Alea.Etat(), temoin.Etat());
-    }
-
-    void trialWithPointsShowsItsFrozenSettings() {
-        Poste p;
-        SetCharge(p.Essai(), ChargeTriangulaire, 80, 10, p.Alea);
-        AjoutePoint(*p.E);
-        QSignalSpy modifiee(&p.S, &TSelectCharge::ChargeModifiee);
+        const auto signaux = modifiee.count();
         p.Liste->setCurrentIndex(ChargeConstante);
         p.S.SetTypeCharge(ChargeTriangulaire);
         p.S.action();
         QVERIFY(!p.Liste->isEnabled());
         QCOMPARE(p.Controles(), QString("0011 Charge Max 80 %/Charge min 10 %"));
-        QCOMPARE(p.Essai().Consignes[20], 80);
-        QCOMPARE(modifiee.count(), 0);
+        QCOMPARE(p.E->Courant().Consignes[20], 80);
+        QCOMPARE(modifiee.count(), signaux);
         // An empty trial during an acquisition: its profile shown, not changeable.
         NouvelEssai(*p.E);
         p.S.Modifiable = false;
         p.S.action();
         QVERIFY(!p.Liste->isEnabled());
-        QCOMPARE(p.Controles(), QString("0011 Charge Max 100 %/Charge min 25 %"));
-        QCOMPARE(p.Essai().ChargeMax, 100);
+        QCOMPARE(p.Controles(), QString("0011 Charge Max 120 %/Charge min 120 %"));
+        QCOMPARE(p.E->Courant().ChargeMax, 120);
         // Damaged kind or trial number: nothing written, nothing indexed out of range.
         p.S.SetTypeCharge(9);
         p.S.action();
-        QCOMPARE(p.Essai().TypeCharge, 4);
+        QCOMPARE(p.E->Courant().TypeCharge, 4);
         p.E->EssaiCourant = 6;
         p.S.action();
     }
@@ -120,18 +110,18 @@ private slots:
         const TMesuresTrace& m = p.S.Mesures();
         QCOMPARE(m.X1, boite->width() - 5);
         for (int n : {5, 15, 25, 35}) // ramp up, top, ramp down, bottom
-            QCOMPARE(im.pixel(m.X(n), m.Y(p.Essai().Consignes[n])), QColor(255, 255, 0).rgb());
+            QCOMPARE(im.pixel(m.X(n), m.Y(p.E->Courant().Consignes[n])), QColor(255, 255, 0).rgb());
 
         // A repaint draws a random profile anew, except during an acquisition.
         p.S.SetTypeCharge(ChargeAleatoire);
         p.S.Modifiable = false;
         p.S.action();
-        const auto consignes = p.Essai().Consignes;
+        const auto consignes = p.E->Courant().Consignes;
         boite->repaint();
-        QCOMPARE(p.Essai().Consignes, consignes);
+        QCOMPARE(p.E->Courant().Consignes, consignes);
         p.S.Modifiable = true;
         boite->repaint();
-        QVERIFY(p.Essai().Consignes != consignes);
+        QVERIFY(p.E->Courant().Consignes != consignes);
     }
 };
 
