@@ -60,6 +60,9 @@ void TFormEtude::TabControlCourbesChange(int index) {
 
 void TFormEtude::EditCommentaireChange(const QString& texte) {
     etude_.Courant().Commentaire.Affecte(Utf8VersCp1252(texte.left(20).toStdString()));
+    // Typed text is the student's work too: leaving must offer to save it, or a normal exit
+    // loses it with the recovery copy.
+    etude_.Enregistre = false;
     Modifie();
 }
 
@@ -140,6 +143,7 @@ void TFormEtude::SupprimeTousPoints() {
 
 void TFormEtude::EdittitreChange(const QString& texte) {
     etude_.Travail.Titre.Affecte(Utf8VersCp1252(texte.left(100).toStdString()));
+    etude_.Enregistre = false; // as for the comment
     Modifie();
 }
 

@@ -111,10 +111,14 @@ private slots:
         QVERIFY(p.Suit([](const Etude& e) {
             return e.Travail.Titre.Texte() == "Banc 3 bis" && e.Travail.NbEssais == 2;
         }));
-        QVERIFY(p.E->Enregistre && p.E->NomFichier == fichier.toStdString());
         QCOMPARE(QFileInfo(fichier).size(), taille);
-
+        // The typed title is unsaved work: leaving asks before throwing it away.
+        QVERIFY(!p.E->Enregistre && p.E->NomFichier == fichier.toStdString());
         p.Fenetre->Nouveautravail1Click();
+        QVERIFY(p.Copie.Presente() && p.E->Travail.Titre.Texte() == "Banc 3 bis");
+        p.Services.Reponses = {Reponse::Non};
+        p.Fenetre->Nouveautravail1Click();
+        QCOMPARE(p.Services.Confirmations.size(), std::size_t(2));
         QVERIFY(p.Partie());
     }
 
