@@ -1,4 +1,6 @@
+// Study and configuration files, and where a run keeps them and reads its guide.
 #include "core/data/CodecFichier.h"
+#include "core/data/Emplacements.h"
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
 
@@ -23,6 +25,16 @@ struct MessagesCaptures : Messages {
     void Avertissement(const std::string& texte) override { textes.push_back(texte); }
 };
 
+QByteArray Contenu(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+void Ecrit(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size());
+}
+
 std::int32_t EntierA(const Octets& o, std::size_t p) {
     return static_cast<std::int32_t>(o[p] | o[p + 1] << 8 | o[p + 2] << 16 |
                                      std::uint32_t(o[p + 3]) << 24);
@@ -36,14 +48,12 @@ protected:
     }
     std::string Nom(const char* n) const { return dossier.filePath(n).toStdString(); }
     Octets Lit(const char* n) const {
-        QFile f(dossier.filePath(n));
-        const QByteArray a = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        const QByteArray a = Contenu(dossier.filePath(n));
         return Octets(a.begin(), a.end());
     }
     void Ecrit(const char* n, const Octets& o) const {
-        QFile f(dossier.filePath(n));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(reinterpret_cast<const char*>(o.data()), static_cast<qint64>(o.size()));
+        ::Ecrit(dossier.filePath(n), QByteArray(reinterpret_cast<const char*>(o.data()),
+                                                static_cast<qsizetype>(o.size())));
     }
     // Two trials of 3 and 0 points, a title, a characteristic in slots 1 and 0, load settings.
     void RemplitEtude() {
@@ -131,7 +141,6 @@ TEST_F(Fichiers, ShortFilesAndOutOfRangeContentLeaveAnEmptyStudy) {
     auto t = std::make_unique<TTravail>();
     for (std::size_t n = 0; n < bon.size(); ++n)
         ASSERT_FALSE(DecodeTravail(*t, std::span(bon.data(), n))) << n;
-    EXPECT_FALSE(Relit(Octets(bon.begin(), bon.begin() + 3016))) << "cut inside the points";
 
     const auto modifie = [&](std::size_t p, std::int32_t v, int taille) {
         Octets o = bon;
@@ -213,10 +222,9 @@ TEST_F(Fichiers, ConfigurationIsSixteenBytesPlusTheLongPortName) {
     ASSERT_TRUE(EcrireConfig(*e, m));
     Octets o = Lit("CFGZYV.cfg");
     ASSERT_EQ(o.size(), 16u + 1 + 11);
-    auto lu = std::make_unique<Etude>();
-    lu->RepertoireProgramme = e->RepertoireProgramme;
-    ASSERT_TRUE(LireConfig(*lu, m));
-    EXPECT_EQ(lu->Config.Port(), "/dev/pts/13");
+    e->Config = TConfiguration{};
+    ASSERT_TRUE(LireConfig(*e, m));
+    EXPECT_EQ(e->Config.Port(), "/dev/pts/13");
     TConfiguration c; // what a reader of the 16 bytes alone sees
     ASSERT_TRUE(DecodeConfig(c, std::span(o.data(), 16)));
     EXPECT_EQ(c.Port(), "/dev/p");
@@ -240,4 +248,53 @@ TEST_F(Fichiers, ConfigurationIsSixteenBytesPlusTheLongPortName) {
     e->RepertoireProgramme = Nom("absent");
     EXPECT_FALSE(EcrireConfig(*e, m));
     EXPECT_EQ(m.textes.back(), "Erreur d'ecriture du fichier");
+}
+
+TEST(Emplacements, ChoixSelonLeDossierDeDemarrageEtLeGuide) {
+    const std::string cle = "/media/cle", perso = "/home/e/.local/share/ZYV",
+                      part = "/usr/share/zyv";
+    const struct {
+        Situation s;
+        Emplacements attendu;
+    } cas[] = {
+        // A writable start-up folder keeps everything; the installed guide only when it has none.
+        {{cle, true, true, perso, part, true}, {cle, cle, false}},
+        {{cle, true, false, perso, part, true}, {cle, part, false}},
+        {{cle, true, false, perso, part, false}, {cle, cle, false}},
+        {{part, false, true, perso, part, true}, {perso, part, true}},
+        {{"/usr/bin", false, false, perso, part, true}, {perso, part, true}},
+        {{"/usr/bin", false, false, "", part, true}, {"/usr/bin", part, false}},
+    };
+    for (const auto& c : cas) EXPECT_EQ(ChoisitEmplacements(c.s), c.attendu) << c.s.Demarrage;
+}
+
+TEST(Emplacements, DossierUtilisateurAmorceUneFoisPuisLaisseAuxMainsDeLUtilisateur) {
+    QTemporaryDir racine;
+    const QDir partage(racine.filePath("partage"));
+    ASSERT_TRUE(partage.mkpath("Fichiers"));
+    Ecrit(partage.filePath("Fichiers/A.ZYV"), "etude A");
+    Ecrit(partage.filePath("Fichiers/notes.txt"), "pas une etude");
+    QFile::setPermissions(partage.filePath("Fichiers/A.ZYV"), QFile::ReadOwner);
+    const QDir perso(racine.filePath("donnees/ZYV"));
+    const Situation s{
+        "/usr/bin", false, false, perso.path().toStdString(), partage.path().toStdString(), true};
+
+    EXPECT_TRUE(EmplacementsPrets(s).ParUtilisateur);
+    EXPECT_EQ(QDir(perso.filePath("Fichiers")).entryList(QDir::Files), QStringList{"A.ZYV"});
+    EXPECT_TRUE(QFile::permissions(perso.filePath("Fichiers/A.ZYV")) & QFile::WriteOwner);
+    // The default configuration: a first start is not a read error.
+    EXPECT_EQ(Contenu(perso.filePath(NomFichierConfig)), QByteArray(16, '\0'));
+
+    // The user's own changes stay at the next start.
+    Ecrit(perso.filePath("Fichiers/A.ZYV"), "modifiee");
+    Ecrit(perso.filePath(NomFichierConfig), "port choisi");
+    EXPECT_TRUE(EmplacementsPrets(s).ParUtilisateur);
+    EXPECT_EQ(Contenu(perso.filePath("Fichiers/A.ZYV")), "modifiee");
+    EXPECT_EQ(Contenu(perso.filePath(NomFichierConfig)), "port choisi");
+
+    // A data folder that cannot be made (a file in its way): the start-up folder, as before.
+    Ecrit(racine.filePath("bloque"), "un fichier");
+    Situation bloquee = s;
+    bloquee.DonneesUtilisateur = racine.filePath("bloque/ZYV").toStdString();
+    EXPECT_EQ(EmplacementsPrets(bloquee), (Emplacements{"/usr/bin", s.Partage, false}));
 }
