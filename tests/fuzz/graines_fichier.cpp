@@ -1,7 +1,8 @@
-// Writes the seed corpus of fuzz_fichier: a few valid study and configuration images.
+// Writes the seed corpus of fuzz_fichier: the demo folder's studies and configuration, and a
+// study with every index at the far end of its range.
 #include "core/data/CodecFichier.h"
 #include "core/data/Operations.h"
-#include "core/studies/ProfilCharge.h"
+#include "core/sim/DossierDemo.h"
 
 #include <filesystem>
 #include <fstream>
@@ -11,10 +12,9 @@ using namespace zyv;
 
 namespace {
 
-void Ecrit(const std::filesystem::path& chemin, const std::vector<std::uint8_t>& o) {
-    std::ofstream f(chemin, std::ios::binary);
-    f.write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
-}
+struct Muet : Messages {
+    void Avertissement(const std::string&) override {}
+};
 
 } // namespace
 
@@ -25,40 +25,22 @@ int main(int argc, char** argv) {
         std::filesystem::remove_all(dossier);
         std::filesystem::create_directories(dossier);
     }
+    Muet m;
+    if (!EcrireDossierDemo(graines.string(), m)) return 1;
 
     auto e = std::make_unique<Etude>();
     NouveauTravail(*e);
-    Ecrit(graines / "vide.ZYV", EncodeTravail(e->Travail));
-
-    // Every index at the far end of its range, a curve the three models fit, a load cycle.
     TTravail& w = e->Travail;
-    w.Titre.Affecte("Moteur");
     w.TypeEtude = EtudeChargeGeneratrice;
     w.Interpolation = 5;
-    w.Caract[0] = TCaract{true, true, {}, GCourantMoteur, 10, {}, GCouple, 10, {}, 1};
     w.Caract[1] = TCaract{true, true, {}, 12, 50, {}, 12, 50, {}, 8};
-    TGenerateurAleatoire alea;
-    SetCharge(w.Essai(1), ChargeTriangulaire, 120, 20, alea);
-    for (int i = 0; i < 12; ++i) {
-        for (int q = 0; q < NbGrandeurs; ++q) e->MesureCourante[q] = i * 1000 - q;
-        e->MesureCourante[GTemps] = 300 * i;
-        e->MesureCourante[GCourantMoteur] = 150 * i - 300;
-        e->MesureCourante[GCouple] = 3 * i * i - 40 * i + 7;
+    w.Essai(1).TypeCharge = 6;
+    for (int t = 1; t <= NbEssaisMax; ++t) {
+        if (t > 1) NouvelEssai(*e);
         AjoutePoint(*e);
     }
-    NouvelEssai(*e);
-    w.Essai(2).Commentaire.Affecte("essai");
-    w.Essai(2).TypeCharge = 6;
-    Ecrit(graines / "deux.ZYV", EncodeTravail(w));
-    for (int t = 3; t <= NbEssaisMax; ++t) {
-        NouvelEssai(*e);
-        AjoutePoint(*e);
-    }
-    Ecrit(graines / "cinq.ZYV", EncodeTravail(w));
-
-    TConfiguration c;
-    c.Fond = 3;
-    c.ChoisitPort("ttyUSB0");
-    Ecrit(graines / "long.cfg", EncodeConfig(c));
+    const auto o = EncodeTravail(w);
+    std::ofstream(graines / "bornes.ZYV", std::ios::binary)
+        .write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
     return 0;
 }

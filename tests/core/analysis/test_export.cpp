@@ -75,8 +75,6 @@ TEST(NombreEnTexte, FixedDecimalsCommaAndSignPrefixes) {
 }
 
 TEST(CalculModele, WorkedFitsTruncationAndFailures) {
-    const auto droite = [](int i) { return std::pair{10 * i - 30, 30 * i - 83}; }; // Y = 3X + 7
-    EXPECT_EQ(Ajuste(ModeleAXB, 16, droite), (Modele{{}, {300000, -5}, {7, 0}, true}));
     // Intercepts 7.9 and -7.9 (nine 8s and one 7 on X = 0 and on X = 1) truncate toward zero.
     for (int s : {1, -1}) {
         const auto septNeuf = [s](int i) { return std::pair{i / 10, s * (i % 10 ? 8 : 7)}; };
@@ -93,7 +91,6 @@ TEST(CalculModele, WorkedFitsTruncationAndFailures) {
     // Y = 30000 (X² - X): every coefficient beyond a 32-bit mantissa fails rather than wraps.
     const auto raide = [](int i) { return std::pair{i, 30000 * (i * i - i)}; };
     for (int type : {ModeleAX, ModeleAXB, ModeleAX2BXC}) EXPECT_EQ(Ajuste(type, 3, raide), Echec);
-    EXPECT_EQ(Ajuste(ModeleAXB, 0, droite), Echec) << "a trial without points";
 
     // A noisy parabola, checked against the exact least-squares solution in 128-bit integers.
     const auto bruit = [](int i) {
@@ -174,8 +171,6 @@ TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
     EXPECT_EQ(TexteValeurs(*e, -1), attendu);
     EXPECT_EQ(TexteValeurs(*e, 2), Entete) << "a trial without points: the two header lines";
     EXPECT_EQ(TexteValeurs(*e, 3).substr(0, 4), "N°\t") << "no Essai line for one trial";
-    EXPECT_EQ(TexteValeurs(*e, 0), "");
-    EXPECT_EQ(TexteValeurs(*e, 6), "");
 
     // A file may carry its own table: units, symbols and decimals come from it.
     e->Travail.Grandeurs[0].Unite.Affecte("#");
@@ -203,9 +198,7 @@ TEST(ZyvExport, ValuesAndModelEquationsOfASavedStudyOrTheError) {
         return Lance(QStringList(options) << chemin);
     };
 
-    const std::string valeurs = TexteValeurs(*e, -1);
-    EXPECT_EQ(valeurs.substr(0, 15), "Essai 1\tété\r\n");
-    EXPECT_EQ(sortie({}), std::tuple(0, valeurs, std::string()));
+    EXPECT_EQ(sortie({}), std::tuple(0, TexteValeurs(*e, -1), std::string()));
     EXPECT_EQ(sortie({"--modele", "4", "--x", "N°", "--y", "C"}),
               std::tuple(0, TexteEquations(Modelisation(e->Travail, 4, GNumero, GCouple), 3), ""));
     EXPECT_EQ(sortie({"--y", "2", "--modele", "2", "--x", "1"}),

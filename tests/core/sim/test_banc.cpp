@@ -28,7 +28,6 @@ TEST(Banc, ProtocoleArretEtBruitReproductible) {
     EXPECT_EQ(banc.TensionAlimentation(), 0.0);
     banc.SetChargeManuelle(400);
     EXPECT_EQ(banc.ChargeManuelle(), 150);
-    EXPECT_EQ(banc.Recoit(0xFD).size(), 6u);
     banc.SetChargeManuelle(40);
     for (auto [octet, consigne] : {std::pair{0, 0}, {150, 150}, {151, 150}, {252, 150}}) {
         EXPECT_TRUE(banc.Recoit(static_cast<std::uint8_t>(octet)).empty());

@@ -1,5 +1,5 @@
-// Load profiles: the set-points of each kind and the program's random sequence; the mean, energy
-// and RMS value of a recorded quantity, and their read-out texts.
+// Load profiles: the set-points of each kind, the random sequence, the drawing measures; the mean,
+// energy and RMS value of a recorded quantity, and their read-out texts.
 #include "core/studies/MoyenneCharge.h"
 #include "core/studies/ProfilCharge.h"
 
@@ -50,6 +50,13 @@ TEST(SetCharge, KindsOnTheWorkedExamplesAndTheRandomSequence) {
     for (int b = 0; b < 13; ++b)
         for (int n = 10 * b; n < 10 * b + 10; ++n) EXPECT_EQ(essai->Consignes[n], blocs[b]);
     attend(ChargeAleatoire, 0, 0, {{0, 0, 126}, {10, 10, 8}});
+}
+
+TEST(SelectCharge, DrawingMeasures) {
+    const TMesuresTrace m = MesuresTrace(504, 162);
+    EXPECT_EQ(std::tuple(m.Largeur, m.Hauteur, m.Pas), std::tuple(494, 152, 122));
+    EXPECT_EQ(std::tuple(m.X(0), m.X(60), m.X(DernierPasCycle)), std::tuple(5, 252, m.X1));
+    EXPECT_EQ(std::tuple(m.Y(0), m.Y(25), m.Y(150)), std::tuple(m.YBas, 132, m.YHaut));
 }
 
 using V = std::vector<std::int32_t>;
