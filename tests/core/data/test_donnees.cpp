@@ -268,8 +268,8 @@ TEST(FormatEntier, TruncatesWithADecimalCommaAndFormatMesureAddsTheUnit) {
     EXPECT_LT(FormatEntier(1, 2000000000).size(), 100u) << "decimals from a file are bounded";
 
     auto e = EtudeAvec({});
-    e->MesureCourante[GCouple] = 253;
-    EXPECT_EQ(FormatMesure(*e, GNumero), "0 ");
+    e->MesureCourante = {4, 3450, 253};
+    EXPECT_EQ(FormatMesure(*e, GNumero), "4 ");
     EXPECT_EQ(FormatMesure(*e, GCouple), "25,3 mN.m");
 }
 

@@ -107,7 +107,6 @@ TEST(DossierDemo, ConfigurationEtEtudesRelisiblesEtReproductibles) {
         // Same seeds, same bytes: rebuilding the folder does not churn the files.
         EXPECT_EQ(Octets(dossier, nom), Octets(autre, nom));
     }
-    EXPECT_TRUE(messages.textes.empty());
 
     const QString occupe = dossier.filePath(QStringLiteral("occupe")); // a file, not a folder
     QFile f(occupe);
@@ -127,7 +126,6 @@ TEST(DossierDemo, ZoomsCadrentLesPoints) {
         for (const TCaract& c : w.Caract) {
             if (!c.Defini) continue;
             for (auto [q, zoom] : {std::pair{c.GrandeurX, c.ZoomX}, {c.GrandeurY, c.ZoomY}}) {
-                ASSERT_TRUE(zoom >= 0 && zoom <= 50);
                 const std::int32_t etendue = EtendueZoom(w.Grandeurs[q].PleineEchelle, zoom);
                 std::int32_t maximum = 0;
                 for (int t = 1; t <= w.NbEssais; ++t)
