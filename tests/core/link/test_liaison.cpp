@@ -109,6 +109,9 @@ TEST_F(Liaison, DelaisTotalEtIntervalle) {
         EXPECT_EQ(horloge.Monotone() - debut, duree);
         return s;
     };
+    ligne->LignePerdueApres = 3; // a line lost midway fails at once
+    EXPECT_EQ(lit({}, 0), "Erreur L=3");
+    ligne->LignePerdueApres = -1;
     EXPECT_EQ(lit({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5000}, 1000), "Erreur L=11");
     EXPECT_FALSE(port.Connecte);
     EXPECT_EQ(ligne->Traces.back(), "close");

@@ -127,6 +127,11 @@ TEST_F(Graphe, ConversionsNamesUnitsAndLabels) {
     g.ConfX.Min = -1750;
     g.ConfX.Max = 1750;
     CalculGraphe(g);
+    // Graduation j lies exactly at PixOrigine + j x PixPas.
+    for (int j = -4; j <= 4; ++j) {
+        EXPECT_EQ(ValeurVersPixelX(g, j * g.AxeX.ValPas), g.AxeX.PixOrigine + j * g.AxeX.PixPas);
+        EXPECT_EQ(ValeurVersPixelY(g, j * g.AxeY.ValPas), g.AxeY.PixOrigine - j * g.AxeY.PixPas);
+    }
     TraceAxes(g);
     const auto t = Textes();
     ASSERT_GE(t.size(), 4u);

@@ -41,8 +41,6 @@ TEST(SetCharge, KindsOnTheWorkedExamplesAndTheRandomSequence) {
            {{0, 0, INT32_MIN}, {10, 10, -1}, {20, 20, INT32_MAX}, {30, 30, 0}});
     attend(ChargeConstante, 70, 10,
            {{0, DernierPasCycle, 70}, {DernierPasCycle + 1, NbConsignes - 1, -7}});
-    attend(NbTypesCharge, 10, 5, {{0, 0, -7}}); // an unknown kind changes nothing
-    EXPECT_EQ(essai->ChargeMax, 70);
 
     // The same 5 s blocks at each start of the program; later profiles continue the sequence.
     const std::int32_t blocs[] = {0, 4, 129, 30, 40, 100, 47, 24, 55, 63, 12, 71, 10};
