@@ -20,7 +20,7 @@ struct Muet : Messages {
 
 int main(int argc, char** argv) {
     if (argc != 3) return 2;
-    const std::filesystem::path graines = argv[1], corpus = argv[2];
+    const std::filesystem::path graines = std::filesystem::absolute(argv[1]), corpus = argv[2];
     for (const auto& dossier : {graines, corpus}) {
         std::filesystem::remove_all(dossier);
         std::filesystem::create_directories(dossier);
