@@ -1,5 +1,7 @@
+// Least-squares models, their sampling and equation texts; the values as text; zyv-export.
 #include "core/analysis/ExportTexte.h"
 #include "core/analysis/TexteModeles.h"
+#include "core/analysis/UnitMath.h"
 #include "core/data/Cp1252.h"
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <utility>
 
 using namespace zyv;
 
@@ -39,6 +42,113 @@ std::tuple<int, std::string, std::string> Lance(const QStringList& arguments) {
             p.readAllStandardError().trimmed().toStdString()};
 }
 
+struct Modele {
+    TNombreDec c2, c1, c0;
+    bool ok = false;
+    bool operator==(const Modele&) const = default;
+};
+const Modele Echec{};
+
+// The model of kind type over the n points point(0)..point(n - 1), each an (X, Y) pair.
+template <class F> Modele Ajuste(int type, int n, F point) {
+    TTabValeurs x{}, y{};
+    for (int i = 0; i < n; ++i) std::tie(x[i + 1], y[i + 1]) = point(i);
+    Modele m;
+    m.ok = CalculModele(type, n - 1, 0, y, x, m.c2, m.c1, m.c0);
+    return m;
+}
+
+TEST(NombreEnTexte, FixedDecimalsCommaAndSignPrefixes) {
+    const std::tuple<TNombreDec, TNombreDec, const char*, const char*> cas[] = {
+        {{25800, -5}, {1, 0}, "  0,25800", "+ 0,25800"},
+        {{-123, -5}, {1, 2}, " -0,123", "- 0,123"},
+        {{2365, 0}, {1, -1}, "  236,5", "+ 236,5"},
+        {{5, 0}, {1, 2}, "  500", "+ 500"},
+        {{0, -5}, {1, -3}, "0", "+0"},
+        {{INT32_MIN, 0}, {1, -2}, " -21474836,48", "- 21474836,48"}};
+    for (const auto& [v, echelle, texte, signe] : cas) {
+        EXPECT_EQ(NombreEnTexte(v, echelle), texte);
+        EXPECT_EQ(NombreEnTexteSigne(v, echelle), signe);
+    }
+    // Exponents from a corrupt file give a bounded text, without overflowing their sum.
+    EXPECT_EQ(NombreEnTexte({1, INT32_MIN}, {1, INT32_MIN}), "  0," + std::string(59, '0') + "1");
+}
+
+TEST(CalculModele, WorkedFitsTruncationAndFailures) {
+    // Intercepts 7.9 and -7.9 (nine 8s and one 7 on X = 0 and on X = 1) truncate toward zero.
+    for (int s : {1, -1}) {
+        const auto septNeuf = [s](int i) { return std::pair{i / 10, s * (i % 10 ? 8 : 7)}; };
+        EXPECT_EQ(Ajuste(ModeleAXB, 20, septNeuf), (Modele{{}, {0, -5}, {7 * s, 0}, true}));
+    }
+    // sum(x²) must exceed 1: one point at X = 1 or -1 among zeros is not enough.
+    for (int x : {1, -1, 2}) {
+        const auto unSeul = [x](int i) { return std::pair{i == 1 ? x : 0, 9}; };
+        EXPECT_EQ(Ajuste(ModeleAX, 3, unSeul).ok, x == 2);
+    }
+    const auto memeX = [](int i) { return std::pair{5, 10 + 10 * i}; };
+    EXPECT_EQ(Ajuste(ModeleAXB, 2, memeX), Echec);
+    EXPECT_EQ(Ajuste(ModeleAX, 2, memeX).c1, (TNombreDec{300000, -5}));
+    // Y = 30000 (X² - X): every coefficient beyond a 32-bit mantissa fails rather than wraps.
+    const auto raide = [](int i) { return std::pair{i, 30000 * (i * i - i)}; };
+    for (int type : {ModeleAX, ModeleAXB, ModeleAX2BXC}) EXPECT_EQ(Ajuste(type, 3, raide), Echec);
+
+    // A noisy parabola, checked against the exact least-squares solution in 128-bit integers.
+    const auto bruit = [](int i) {
+        const int x = 10 * i;
+        return std::pair{x, 2365 + 3 * x - x * x / 300 + static_cast<int>(i * 7919u % 101) - 50};
+    };
+    EXPECT_EQ(Ajuste(ModeleAX2BXC, 101, bruit),
+              (Modele{{-334, -5}, {301986, -5}, {2359, 0}, true}));
+    const auto exacte = [](int i) { return std::pair{10 * i, i * i - 40 * i + 7}; };
+    EXPECT_EQ(Ajuste(ModeleAX2BXC, 301, exacte), (Modele{{1000, -5}, {-400000, -5}, {7, 0}, true}));
+    // Two distinct X, or three clustered far from zero: rounding noise, never a parabola.
+    const auto deuxX = [](int i) { return std::pair{i % 2 ? 7499 : 13, i % 7}; };
+    const auto serres = [](int i) { return std::pair{2000000000 + i % 3, i % 5}; };
+    EXPECT_EQ(Ajuste(ModeleAX2BXC, 2001, deuxX), Echec);
+    EXPECT_EQ(Ajuste(ModeleAX2BXC, 300, serres), Echec);
+}
+
+TEST(EchantillonModele, TruncatedTermsAndStepsFromX1ExactlyToX2) {
+    // Each term truncated on its own (4.5 + 1.5 + 7); beyond 32 bits the value saturates.
+    const TNombreDec demi{50000, -5}, raide{INT32_MAX, -5};
+    EXPECT_EQ(ValeurModele(demi, demi, {7, 0}, 3), 4 + 1 + 7);
+    EXPECT_EQ(ValeurModele({-INT32_MAX, -5}, raide, {}, INT32_MAX), INT32_MIN);
+    EXPECT_EQ(ValeurModele(raide, raide, raide, INT64_MAX), INT32_MAX) << "no 128-bit wrap";
+    TTabValeurs x{}, y{};
+    // x1, x2, last index, the second X, the X before the repeated last one
+    const std::int32_t cas[][5] = {
+        {0, 250, 101, 2, 200}, {0, -1000, 101, -10, -1000},
+        {5, 12, 8, 6, 12},     {5, 2, 4, 4, 2},
+        {3, 3, 1, 3, 3},       {INT32_MIN, INT32_MAX, 101, INT32_MIN + 42949672, INT32_MAX - 95}};
+    for (const auto& [x1, x2, dernier, second, avant] : cas) {
+        EXPECT_EQ(EchantillonModele(x1, x2, {100000, -5}, {}, {}, x, y), dernier);
+        EXPECT_EQ(std::tuple(x[0], x[1], x[2], x[dernier], x[dernier + 1]),
+                  std::tuple(dernier, x1, second, avant, x2));
+        EXPECT_EQ(y[dernier + 1], ValeurModele({100000, -5}, {}, {}, x2));
+    }
+    // The largest X: the first of the range when it is empty.
+    EXPECT_EQ(MaxValeur(x, 0, 100), INT32_MAX - 95);
+    EXPECT_EQ(MaxValeur(x, 1, 0), x[2]);
+}
+
+// Gauss elimination must take the largest pivot of the column: the first one here is zero.
+TEST(ResolutionGauss, PivotsOnTheLargestOfTheColumn) {
+    TSystemeLineaire s;
+    s.Matrice = {{{0, 1, 1}, {1, 0, 1}, {2, 1, 0}}};
+    s.SecondMembre = {5, 4, 4};
+    ASSERT_TRUE(ResolutionGauss(2, s));
+    EXPECT_EQ(s.Solution, (std::array<double, 5>{1, 2, 3, 0, 0}));
+}
+
+// Coefficients scaled by the quantities' decimals: C has one, N none.
+TEST(TexteEquation, ScaledByTheDecimals) {
+    auto e = std::make_unique<Etude>();
+    NouveauTravail(*e);
+    EXPECT_EQ(TexteEquation(e->Travail, ModeleAX2BXC, GCouple, GVitesse, {-12, -5}, {345678, -5},
+                            {2365, 0}),
+              "N =  -0,012 x C² + 34,5678 x C + 2365");
+}
+
 } // namespace
 
 TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
@@ -61,8 +171,6 @@ TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
     EXPECT_EQ(TexteValeurs(*e, -1), attendu);
     EXPECT_EQ(TexteValeurs(*e, 2), Entete) << "a trial without points: the two header lines";
     EXPECT_EQ(TexteValeurs(*e, 3).substr(0, 4), "N°\t") << "no Essai line for one trial";
-    EXPECT_EQ(TexteValeurs(*e, 0), "");
-    EXPECT_EQ(TexteValeurs(*e, 6), "");
 
     // A file may carry its own table: units, symbols and decimals come from it.
     e->Travail.Grandeurs[0].Unite.Affecte("#");
@@ -74,39 +182,12 @@ TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
     EXPECT_NE(texte.find("\r\n0\t1,500\t"), std::string::npos);
 }
 
-TEST(ZyvExport, PrintsTheValuesOfASavedStudyOrTheReadError) {
+TEST(ZyvExport, ValuesAndModelEquationsOfASavedStudyOrTheError) {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath("étude 1.ZYV");
     auto e = std::make_unique<Etude>();
     NouveauTravail(*e);
     e->Travail.Essai(1).Commentaire.Affecte("\xE9t\xE9");
-    for (int i = 0; i < 40; ++i) {
-        for (int q = 1; q < NbGrandeurs; ++q) e->MesureCourante[q] = i * 37 - q * 11;
-        AjoutePoint(*e);
-    }
-    NouvelEssai(*e);
-    NouvelEssai(*e);
-    AjoutePoint(*e);
-    SansMessages m;
-    ASSERT_TRUE(EcrireTravail(*e, chemin.toStdString(), m));
-
-    const std::string attendu = TexteValeurs(*e, -1);
-    EXPECT_EQ(attendu.substr(0, 15), "Essai 1\tété\r\n");
-    EXPECT_EQ(Lance({chemin}), std::tuple(0, attendu, std::string()));
-
-    QFile f(chemin);
-    ASSERT_TRUE(f.resize(2244 + 616 + 100));
-    EXPECT_EQ(Lance({chemin}), std::tuple(1, std::string(), std::string(MessageErreurLecture)))
-        << "no partial table";
-    EXPECT_EQ(std::get<0>(Lance({dossier.filePath("absent.ZYV")})), 1);
-    EXPECT_EQ(std::get<0>(Lance({})), 2);
-}
-
-TEST(ZyvExport, ModelEquationsOfASavedStudy) {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath("modèles.ZYV");
-    auto e = std::make_unique<Etude>();
-    NouveauTravail(*e);
     for (int n = 0; n < 5; ++n) Ajoute(*e, {0, 100 * n, 300 * n + 7});
     NouvelEssai(*e);
     NouvelEssai(*e);
@@ -116,8 +197,12 @@ TEST(ZyvExport, ModelEquationsOfASavedStudy) {
     const auto sortie = [&](const QStringList& options) {
         return Lance(QStringList(options) << chemin);
     };
+
+    EXPECT_EQ(sortie({}), std::tuple(0, TexteValeurs(*e, -1), std::string()));
+    const TModeles parabole = Modelisation(e->Travail, ModeleAX2BXC, GNumero, GCouple);
+    EXPECT_EQ(parabole.Type, ModeleAX2BXC);
     EXPECT_EQ(sortie({"--modele", "4", "--x", "N°", "--y", "C"}),
-              std::tuple(0, TexteEquations(Modelisation(e->Travail, 4, GNumero, GCouple), 3), ""));
+              std::tuple(0, TexteEquations(parabole, 3), ""));
     EXPECT_EQ(sortie({"--y", "2", "--modele", "2", "--x", "1"}),
               std::tuple(0,
                          "Essai 1 :  C =   0,300000 x N + 0,7\r\n"
@@ -138,7 +223,10 @@ TEST(ZyvExport, ModelEquationsOfASavedStudy) {
                     erreur.find('\n') == std::string::npos)
             << erreur;
     }
-    EXPECT_EQ(std::get<0>(
-                  Lance({"--modele", "1", "--x", "N", "--y", "C", dossier.filePath("absent.ZYV")})),
-              1);
+    EXPECT_EQ(std::get<0>(Lance({})), 2);
+
+    QFile f(chemin);
+    ASSERT_TRUE(f.resize(2244 + 616 + 100));
+    EXPECT_EQ(sortie({}), std::tuple(1, std::string(), std::string(MessageErreurLecture)))
+        << "no partial table";
 }

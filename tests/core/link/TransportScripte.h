@@ -31,11 +31,9 @@ public:
     std::vector<std::string> Traces; // "open", "write", "purge", "dtr", "close"
     std::vector<std::uint8_t> Ecrits;
     std::int64_t DelaiEcriture = 0;
-    std::string NomOuvert;
 
-    bool open(const std::string& nom, const ParametresLigne&) override {
+    bool open(const std::string&, const ParametresLigne&) override {
         Traces.push_back("open");
-        NomOuvert = nom;
         return ouvert_ = OuvertureAccepte;
     }
     EchecOuverture Echec() const override {

@@ -1,5 +1,5 @@
 // A surface that draws nothing and keeps the list of what it was asked to draw, with the
-// pen, fill and font of each call. A character is half the font height wide.
+// pen, fill and font of each call. A byte is half the font height wide.
 #pragma once
 
 #include <algorithm>
@@ -33,8 +33,7 @@ public:
             std::int64_t{PoliceCourante().Taille} * dpi_ / 72, std::int64_t{1} << 20));
     }
     int LargeurTexte(std::string_view texte) override {
-        std::int64_t n = 0;
-        for (unsigned char c : texte) n += (c & 0xC0) != 0x80; // UTF-8 code points
+        const auto n = static_cast<std::int64_t>(texte.size());
         return static_cast<int>(std::min<std::int64_t>(n * HauteurPolice() / 2, 1 << 30));
     }
     int HauteurTexte(std::string_view) override { return HauteurPolice(); }

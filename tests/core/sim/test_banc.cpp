@@ -1,36 +1,28 @@
+// The simulated bench, and the demo folder: readable studies that look like a real session.
+#include "core/sim/DossierDemo.h"
+
+#include "core/data/Fichiers.h"
+#include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
+#include "core/plot/TableZoom.h"
 #include "core/sim/Banc.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <memory>
 #include <numbers>
+#include <string>
+#include <vector>
 
-namespace zyv {
+using namespace zyv;
+
 namespace {
 
-double ToursParMinute(double w) {
-    return w * 60.0 / (2.0 * std::numbers::pi);
-}
-
-TEST(Banc, ArretSousLeFrottementSec) {
-    // The shaft does not turn; the noise never wraps negative.
-    Banc arret;
-    arret.SetTensionAlimentation(0.05);
-    arret.Avance(2000);
-    EXPECT_EQ(arret.Grandeurs().Vitesse, 0.0);
-    const TMesure m = DecodeMesure(arret.Mesure(), EtudeCaractMoteur, 0).Mesure;
-    EXPECT_TRUE(m[GVitesse] <= 2 && m[GCourantGene] < 10);
-}
-
-TEST(Banc, ProtocoleOctetParOctetEtBruitReproductible) {
+TEST(Banc, ProtocoleArretEtBruitReproductible) {
     Banc banc(7), meme(7);
-    banc.SetTensionAlimentation(std::nan(""));
-    EXPECT_EQ(banc.TensionAlimentation(), 0.0);
-    banc.SetChargeManuelle(400);
-    EXPECT_EQ(banc.ChargeManuelle(), 150);
-    EXPECT_EQ(banc.Recoit(0xFD).size(), 6u);
     banc.SetChargeManuelle(40);
     for (auto [octet, consigne] : {std::pair{0, 0}, {150, 150}, {151, 150}, {252, 150}}) {
         EXPECT_TRUE(banc.Recoit(static_cast<std::uint8_t>(octet)).empty());
@@ -39,6 +31,17 @@ TEST(Banc, ProtocoleOctetParOctetEtBruitReproductible) {
     banc.Recoit(254);
     EXPECT_EQ(banc.ChargeEffective(), 40);
 
+    // Under dry friction the shaft does not turn; the noise never wraps negative.
+    for (Banc* x : {&banc, &meme}) {
+        x->SetTensionAlimentation(0.05);
+        x->Avance(2000);
+    }
+    EXPECT_EQ(banc.Grandeurs().Vitesse, 0.0);
+    const auto arret = banc.Mesure();
+    EXPECT_EQ(arret, meme.Mesure()) << "same seed, same noise";
+    const TMesure m = DecodeMesure(arret, EtudeCaractMoteur, 0).Mesure;
+    EXPECT_TRUE(m[GVitesse] <= 2 && m[GCourantGene] < 10);
+
     for (Banc* x : {&banc, &meme}) {
         x->SetTensionAlimentation(24);
         x->SetChargeManuelle(100);
@@ -46,34 +49,88 @@ TEST(Banc, ProtocoleOctetParOctetEtBruitReproductible) {
     }
     for (int i = 0; i < 20; ++i) {
         const auto ma = banc.Mesure();
-        EXPECT_EQ(ma, meme.Mesure()) << "same seed, same noise";
-        EXPECT_NEAR(DecodeTrame(ma).N, ToursParMinute(banc.Grandeurs().Vitesse), 3.5);
+        EXPECT_EQ(ma, meme.Mesure()) << i;
+        const double toursParMinute = banc.Grandeurs().Vitesse * 60 / (2 * std::numbers::pi);
+        EXPECT_NEAR(DecodeTrame(ma).N, toursParMinute, 3.5);
     }
 }
 
-TEST(TransportSimule, ModuleCompletSurLHorlogeDuProgramme) {
+// The bench only answers a command: a read without one waits out its time-out.
+TEST(TransportSimule, MuetSansCommande) {
     HorlogeManuelle horloge;
-    Banc banc(3);
-    banc.SetTensionAlimentation(24);
-    banc.SetChargeManuelle(0);
-    auto etude = std::make_unique<Etude>();
-    TPortCom port(
-        [&](const std::string&) { return std::make_shared<TransportSimule>(banc, horloge); },
-        horloge);
-    ModuleZYV module(*etude, port, horloge);
-    etude->Config.ChoisitPort("SIMUL");
-    module.InitialiseComZYV();
-    ASSERT_TRUE(module.OuvrirComZYV());
-    EXPECT_EQ(module.LectureVersion().substr(0, 3), "ZYV");
-    horloge.Avance(5000);
-    module.LectureValeur();
-    ASSERT_EQ(etude->MesureCourante[GNumero], 0);
-    EXPECT_NEAR(etude->MesureCourante[GVitesse], ToursParMinute(banc.RegimePermanent().Vitesse),
-                10);
-    module.SetCharge(150);
-    EXPECT_EQ(banc.Consigne(), 150);
-    EXPECT_EQ(port.LitPort(12), "Erreur L=0") << "silent when nothing was asked";
+    Banc banc;
+    TransportSimule ligne(banc, horloge);
+    ASSERT_TRUE(ligne.open("SIMUL", {}));
+    std::uint8_t octet = 0;
+    EXPECT_EQ(ligne.read(&octet, 1, 50), 0);
+    EXPECT_EQ(horloge.Monotone(), 50);
+}
+
+struct MessagesNotes final : Messages {
+    std::vector<std::string> textes;
+    void Avertissement(const std::string& texte) override { textes.push_back(texte); }
+};
+
+QByteArray Octets(const QTemporaryDir& racine, const std::string& nom) {
+    QFile f(racine.filePath(QString::fromStdString("Fichiers/" + nom)));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(DossierDemo, ConfigurationEtEtudesRelisiblesEtReproductibles) {
+    QTemporaryDir dossier, autre;
+    MessagesNotes messages;
+    auto e = std::make_unique<Etude>();
+    ASSERT_TRUE(EcrireDossierDemo(dossier.path().toStdString(), messages));
+    ASSERT_TRUE(EcrireDossierDemo(autre.path().toStdString(), messages));
+    e->RepertoireProgramme = dossier.path().toStdString();
+    ASSERT_TRUE(LireConfig(*e, messages));
+    EXPECT_EQ(e->Config.Port(), "SIMUL");
+
+    const int types[] = {EtudeCaractMoteur, EtudeCaractGeneratrice, EtudeChargeMoteur,
+                         EtudeChargeGeneratrice};
+    ASSERT_EQ(FichiersDemo().size(), 4u);
+    for (std::size_t f = 0; f < 4; ++f) {
+        const std::string& nom = FichiersDemo()[f].Nom;
+        SCOPED_TRACE(nom);
+        ASSERT_TRUE(LireTravail(
+            *e, dossier.filePath(QString::fromStdString("Fichiers/" + nom)).toStdString(),
+            messages));
+        EXPECT_EQ(e->Travail.TypeEtude, types[f]);
+        EXPECT_GT(NbCaract(*e), 0);
+        for (int t = 1; t <= e->Travail.NbEssais; ++t)
+            EXPECT_GE(e->Travail.Essai(t).DernierPoint, 0) << t;
+        // Same seeds, same bytes: rebuilding the folder does not churn the files.
+        EXPECT_EQ(Octets(dossier, nom), Octets(autre, nom));
+    }
+
+    const QString occupe = dossier.filePath(QStringLiteral("occupe")); // a file, not a folder
+    QFile f(occupe);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_FALSE(EcrireDossierDemo(occupe.toStdString(), messages));
+    EXPECT_EQ(messages.textes, std::vector<std::string>{MessageErreurEcriture});
+}
+
+// Every study opens with axes that hold all its points without being needlessly wide.
+TEST(DossierDemo, ZoomsCadrentLesPoints) {
+    auto e = std::make_unique<Etude>();
+    for (const FichierDemo& f : FichiersDemo()) {
+        SCOPED_TRACE(f.Nom);
+        ASSERT_TRUE(f.Enregistre(*e, f.Graine));
+        const TTravail& w = e->Travail;
+        for (const TCaract& c : w.Caract) {
+            if (!c.Defini) continue;
+            for (auto [q, zoom] : {std::pair{c.GrandeurX, c.ZoomX}, {c.GrandeurY, c.ZoomY}}) {
+                const std::int32_t etendue = EtendueZoom(w.Grandeurs[q].PleineEchelle, zoom);
+                std::int32_t maximum = 0;
+                for (int t = 1; t <= w.NbEssais; ++t)
+                    for (int i = 0; i <= w.Essai(t).DernierPoint; ++i)
+                        maximum = std::max(maximum, w.Essai(t).Valeur(q, i));
+                EXPECT_LE(maximum, etendue) << "grandeur " << q;
+                EXPECT_GT(maximum, etendue / 2) << "grandeur " << q;
+            }
+        }
+    }
 }
 
 } // namespace
-} // namespace zyv

@@ -1,10 +1,13 @@
-// Load profiles: the set-points of each kind, the program's random sequence, the drawing measures.
+// Load profiles: the set-points of each kind, the random sequence, the drawing measures; the mean,
+// energy and RMS value of a recorded quantity, and their read-out texts.
+#include "core/studies/MoyenneCharge.h"
 #include "core/studies/ProfilCharge.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <tuple>
+#include <vector>
 
 using namespace zyv;
 
@@ -33,9 +36,11 @@ TEST(SetCharge, KindsOnTheWorkedExamplesAndTheRandomSequence) {
            {{0, 0, 25}, {10, 10, 62}, {20, 20, 100}, {30, 30, 63}, {120, 120, 25}, {121, 121, -7}});
     attend(ChargeTrapezoidale, 100, 25,
            {{5, 5, 62}, {10, 20, 100}, {25, 25, 63}, {30, 40, 25}, {45, 45, 62}, {121, 121, -7}});
-    attend(ChargeConstante, 70, 10, {{0, DernierPasCycle, 70}});
-    attend(NbTypesCharge, 10, 5, {{0, 0, -7}}); // an unknown kind changes nothing
-    EXPECT_EQ(essai->ChargeMax, 70);
+    // Levels read from a file may span the whole 32-bit range.
+    attend(ChargeTriangulaire, INT32_MAX, INT32_MIN,
+           {{0, 0, INT32_MIN}, {10, 10, -1}, {20, 20, INT32_MAX}, {30, 30, 0}});
+    attend(ChargeConstante, 70, 10,
+           {{0, DernierPasCycle, 70}, {DernierPasCycle + 1, NbConsignes - 1, -7}});
 
     // The same 5 s blocks at each start of the program; later profiles continue the sequence.
     const std::int32_t blocs[] = {0, 4, 129, 30, 40, 100, 47, 24, 55, 63, 12, 71, 10};
@@ -50,6 +55,31 @@ TEST(SelectCharge, DrawingMeasures) {
     EXPECT_EQ(std::tuple(m.Largeur, m.Hauteur, m.Pas), std::tuple(494, 152, 122));
     EXPECT_EQ(std::tuple(m.X(0), m.X(60), m.X(DernierPasCycle)), std::tuple(5, 252, m.X1));
     EXPECT_EQ(std::tuple(m.Y(0), m.Y(25), m.Y(150)), std::tuple(m.YBas, 132, m.YHaut));
+}
+
+using V = std::vector<std::int32_t>;
+
+TEST(CalculMoyenne, WorkedExampleAndDegenerateRecordings) {
+    auto essai = std::make_unique<TEssai>();
+    const std::int32_t temps[] = {0, 50, 100, 150}, puissance[] = {1000, 2000, 3000, 99999};
+    for (int i = 0; i < 4; ++i) {
+        essai->Valeur(GTemps, i) = temps[i];
+        essai->Valeur(GPuissanceMeca, i) = puissance[i];
+    }
+    essai->DernierPoint = 2; // the fourth point is not part of the trial
+    const TResultatsMoyenne p = CalculMoyenne(*essai, GTemps, GPuissanceMeca);
+    EXPECT_EQ(p, (TResultatsMoyenne{2500, 250, 2549}));
+    EXPECT_EQ(TexteSecondeValeur(p, GPuissanceGene), "25,0 J");
+    EXPECT_EQ(TexteSecondeValeur(p, GCourantGene), "2,549 A");
+    EXPECT_EQ(CalculMoyenne(*essai, GTemps, NbGrandeurs), TResultatsMoyenne{});
+
+    EXPECT_EQ(CalculMoyenne(V{0, 0}, V{5000, 5000}), TResultatsMoyenne{});
+    // Time going back: a negative quotient under the root.
+    EXPECT_EQ(CalculMoyenne(V{0, 100, 10}, V{0, 1, 10}), (TResultatsMoyenne{-80, 0, 0}));
+    EXPECT_GE(
+        CalculMoyenne(V{0, INT32_MAX, INT32_MIN, -1}, V{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MAX})
+            .ValeurEfficace,
+        0);
 }
 
 } // namespace
