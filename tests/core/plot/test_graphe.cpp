@@ -14,15 +14,14 @@ namespace zyv {
 namespace {
 
 TAxe Axe(std::int64_t min, std::int64_t max, int decimales, int exposant = 0) {
-    TAxe a;
-    a.ValMin = min;
-    a.ValMax = max;
-    a.ValEtendue = std::max<std::int64_t>(1, max > min ? max - min : min - max);
-    a.Mode = decimales;
-    a.ExpLibelle = exposant;
-    a.PixDebut = 100;
-    a.PixFin = 1100;
-    a.PixEtendue = 1000;
+    TAxe a{.PixDebut = 100,
+           .PixFin = 1100,
+           .PixEtendue = 1000,
+           .ValMin = min,
+           .ValMax = max,
+           .ValEtendue = std::max<std::int64_t>(1, max > min ? max - min : min - max),
+           .ExpLibelle = exposant,
+           .Mode = decimales};
     CalculGraduation(zyv::Axe::X, a);
     return a;
 }
@@ -58,10 +57,7 @@ TEST(Graduation, StepsOriginsAndLabelSteps) {
             << max;
     }
 
-    TAxe main; // built by hand, no extent: no division by zero
-    main.ValMax = 3500;
-    main.ValEtendue = 0;
-    main.PixEtendue = 1000;
+    TAxe main{.PixEtendue = 1000, .ValMax = 3500, .ValEtendue = 0}; // by hand: no division by 0
     CalculGraduation(zyv::Axe::X, main);
     EXPECT_EQ(main.PixPas, 1000 * 400 / 3500);
 }
