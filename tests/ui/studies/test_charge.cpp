@@ -90,7 +90,6 @@ private slots:
         QVERIFY(c.W<QPushButton>("ButtonAcquisitionAutomatique")->isChecked());
         c.Module->LignePerdueApres = 0;
         QTRY_COMPARE(c.E->ModeAcquisition, 0);
-        QVERIFY(!c.Fenetre->Timer2.isActive());
         QCOMPARE(c.E->Courant().DernierPoint, 0);
 
         // Two plots are stacked.
