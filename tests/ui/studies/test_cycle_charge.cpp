@@ -37,8 +37,7 @@ private slots:
         QVERIFY(module.OuvrirComZYV());
         TFormCharge fenetre(*e, module, services, fenetres, hasard);
         fenetre.show();
-        fenetre.findChild<QComboBox*>(QStringLiteral("ComboBoxCharge"))
-            ->setCurrentIndex(ChargeTrapezoidale);
+        fenetre.findChild<QComboBox*>("ComboBoxCharge")->setCurrentIndex(ChargeTrapezoidale);
         const auto consignes = e->Courant().Consignes;
 
         QTest::mouseClick(fenetre.findChild<QPushButton*>("ButtonTemporel"), Qt::LeftButton);
