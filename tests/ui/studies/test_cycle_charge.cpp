@@ -37,16 +37,13 @@ private slots:
         QVERIFY(module.OuvrirComZYV());
         TFormCharge fenetre(*e, module, services, fenetres, hasard);
         fenetre.show();
-        fenetre.findChild<QComboBox*>(QStringLiteral("ComboBoxCharge"))
-            ->setCurrentIndex(ChargeTrapezoidale);
+        fenetre.findChild<QComboBox*>("ComboBoxCharge")->setCurrentIndex(ChargeTrapezoidale);
         const auto consignes = e->Courant().Consignes;
 
-        const auto bouton = [&](const char* nom) {
-            return fenetre.findChild<QPushButton*>(QString::fromLatin1(nom));
-        };
-        QTest::mouseClick(bouton("ButtonTemporel"), Qt::LeftButton);
+        QTest::mouseClick(fenetre.findChild<QPushButton*>("ButtonTemporel"), Qt::LeftButton);
         QTRY_COMPARE(e->MesureCourante[GNumero], 0);
-        QTest::mouseClick(bouton("ButtonAcquisitionAutomatique"), Qt::LeftButton);
+        QTest::mouseClick(fenetre.findChild<QPushButton*>("ButtonAcquisitionAutomatique"),
+                          Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(e->ModeAcquisition, 0, 75000);
 
         // About 200 points, in time order, the last one past the 60 s mark.

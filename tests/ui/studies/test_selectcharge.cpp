@@ -90,12 +90,6 @@ private slots:
         QVERIFY(!p.Liste->isEnabled());
         QCOMPARE(p.Controles(), QString("0011 Charge Max 120 %/Charge min 120 %"));
         QCOMPARE(p.E->Courant().ChargeMax, 120);
-        // Damaged kind or trial number: nothing written, nothing indexed out of range.
-        p.S.SetTypeCharge(9);
-        p.S.action();
-        QCOMPARE(p.E->Courant().TypeCharge, 4);
-        p.E->EssaiCourant = 6;
-        p.S.action();
     }
 
     void drawingOfTheProfile() {
