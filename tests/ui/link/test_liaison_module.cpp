@@ -141,18 +141,12 @@ private slots:
     void consignesTransmisesTellesQuelles() {
         Liaison l({"--journal", "--charge", "0"});
         QVERIFY(l.Connecte() && l.module.LectureVersion().starts_with("ZYV"));
-        const auto journal = [&l](std::initializer_list<const char*> lignes) {
-            for (const char* ligne : lignes)
-                QCOMPARE(l.sim.Ligne(5000), QString::fromLatin1(ligne));
-        };
         l.Lit();
-        journal({"R 253", "R 255"});
         l.module.SetCharge(0);
         l.module.SetCharge(150);
-        journal({"R 0", "R 150"});
-        l.Lit();
         l.module.SetCharge(CommandeFinCycle);
-        journal({"R 255", "R 254"});
+        for (const char* ligne : {"R 253", "R 255", "R 0", "R 150", "R 254"})
+            QCOMPARE(l.sim.Ligne(5000), QString::fromLatin1(ligne));
     }
 };
 
