@@ -43,7 +43,8 @@ private slots:
         fenetre_ = std::make_unique<TFormVisualisationPDF>(*etude_);
     }
 
-    // Each showing reads the file again: missing or unreadable, then valid, then gone.
+    // Each showing reads the file again: missing or unreadable, then valid (and printed), then
+    // gone.
     void lectureAChaqueAffichage() {
         auto* message = fenetre_->findChild<QLabel*>(QStringLiteral("LabelAbsent"));
         for (const auto& [contenu, texte] : {std::pair{QByteArray(), "introuvable"},
@@ -62,6 +63,15 @@ private slots:
         EcrirePdf(4); // "Aide" pressed again while the window is still open
         fenetre_->Affiche();
         QCOMPARE(Pages(), 4);
+        const QString sortie = dossier_.filePath(QStringLiteral("imprime.pdf"));
+        QPrinter imprimante(QPrinter::HighResolution);
+        imprimante.setOutputFileName(sortie);
+        imprimante.setPrintRange(QPrinter::PageRange);
+        imprimante.setFromTo(3, 9); // a range past the end stops at the last page
+        QVERIFY(fenetre_->ImprimeDocument(imprimante));
+        QPdfDocument relu;
+        relu.load(sortie);
+        QCOMPARE(relu.pageCount(), 2);
         fenetre_->hide();
         QVERIFY(QFile::remove(CheminAide()));
         fenetre_->show();
@@ -79,23 +89,8 @@ private slots:
         QVERIFY(!boite.findChild<QLabel*>(QStringLiteral("ProgramIcon"))->pixmap().isNull());
     }
 
-    void impressionDuDocument() {
-        EcrirePdf(3);
-        fenetre_->show();
-        const QString sortie = dossier_.filePath(QStringLiteral("imprime.pdf"));
-        QPrinter imprimante(QPrinter::HighResolution);
-        imprimante.setOutputFileName(sortie);
-        imprimante.setPrintRange(QPrinter::PageRange);
-        imprimante.setFromTo(2, 9); // a range past the end stops at the last page
-        QVERIFY(fenetre_->ImprimeDocument(imprimante));
-        QPdfDocument relu;
-        relu.load(sortie);
-        QCOMPARE(relu.pageCount(), 2);
-    }
-
     // "Aide" pressed in the connection dialog, which is modal: the help must still take input.
     void aideDepuisUnDialogueModal() {
-        EcrirePdf(1);
         QDialog dialogue;
         bool verifie = false;
         QTimer::singleShot(0, &dialogue, [&] {

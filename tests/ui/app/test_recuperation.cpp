@@ -125,12 +125,8 @@ private slots:
     void copieRefuseeOuIllisible() {
         for (const bool lisible : {true, false}) {
             Poste p(std::nullopt);
-            if (lisible) {
-                QVERIFY(EcritImageTravail(p.E->Travail, p.Copie.Chemin()));
-            } else {
-                QFile f(QString::fromStdString(p.Copie.Chemin()));
-                QVERIFY(f.open(QIODevice::WriteOnly) && f.write("ZYV-1") == 5);
-            }
+            QVERIFY(EcritImageTravail(p.E->Travail, p.Copie.Chemin()));
+            if (!lisible) QVERIFY(QFile::resize(QString::fromStdString(p.Copie.Chemin()), 5));
             // Refused, or accepted but unreadable: reported, and gone either way.
             p.Services.ReponsesQuestion = {!lisible};
             p.Services.Avertissements.clear();

@@ -54,9 +54,6 @@ private slots:
         QCOMPARE(p.Entrees(), QString("000111"));
         p.E->Travail.Essai(1).DernierPoint = -1;
         QCOMPARE(p.Entrees(), QString("000011"));
-        p.Cadre.NumCaract = 2;
-        p.Cadre.findChild<QPushButton*>("ButtonCar")->click();
-        QCOMPARE(p.H.Appels.back(), std::string("ModifieCaract 2"));
     }
 };
 
