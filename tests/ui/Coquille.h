@@ -7,6 +7,7 @@
 #include "core/link/ListePorts.h"
 #include "core/link/PortCom.h"
 #include "core/link/TransportScripte.h"
+#include "core/plot/Disposition.h"
 #include "core/sim/Banc.h"
 #include "ui/app/Fenetres.h"
 #include "ui/app/ServicesEssai.h"
@@ -15,6 +16,7 @@
 #include "ui/app/TZYV2.h"
 #include "ui/link/TConfigCom.h"
 #include "ui/link/TFormConnection.h"
+#include "ui/plot/CadreTrace.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -52,6 +54,41 @@ inline std::shared_ptr<bool> SurDialogue(std::function<void(QDialog*)> geste) {
 inline std::shared_ptr<bool> AccepteCaract() {
     return SurDialogue(
         [](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("BtnOK"))->click(); });
+}
+
+// Every shown frame of a study window on its slot of the layout rule, over the background picture.
+template <class Fenetre, class Regle> void VerifieDisposition(const Fenetre& f, Regle regle) {
+    const QRect z = f.template findChild<QWidget*>(QStringLiteral("Imagefond"))->geometry();
+    const auto places = regle(TRectDim{z.left(), z.top(), z.width(), z.height()});
+    std::size_t k = 0;
+    for (const CadreTrace* cadre : f.CaractMachine) {
+        if (!cadre->isVisible()) continue;
+        const TRectDim& r = places[k++];
+        QCOMPARE(cadre->geometry(), QRect(r.Left, r.Top, r.Width, r.Height));
+    }
+    QVERIFY(k > 0);
+}
+
+// Dragged larger, back to its minimum, maximised and restored: the frames follow each time,
+// with nothing else redrawing them.
+template <class Fenetre, class Regle> void RedimensionneEtVerifie(Fenetre& f, Regle regle) {
+    const QSize avant = f.size();
+    for (const QSize s : {avant + QSize(230, 170), avant}) {
+        f.resize(s);
+        QTRY_COMPARE(f.size(), s);
+        QCoreApplication::processEvents();
+        VerifieDisposition(f, regle);
+        if (QTest::currentTestFailed()) return;
+    }
+    f.showMaximized();
+    QTRY_VERIFY(f.isMaximized());
+    QCoreApplication::processEvents();
+    VerifieDisposition(f, regle);
+    if (QTest::currentTestFailed()) return;
+    f.showNormal();
+    QTRY_COMPARE(f.size(), avant);
+    QCoreApplication::processEvents();
+    VerifieDisposition(f, regle);
 }
 
 struct Coquille {

@@ -18,6 +18,9 @@ public:
     virtual void Modelisation(int k) = 0;
     // The characteristic dialog in modify mode for characteristic k, then ActionCar.
     virtual void ModifieCaract(int k) = 0;
+    // While a load cycle starts or runs, its trial and the trials around it must stay as they
+    // are: the entries that would change them are off.
+    virtual bool CycleEnCours() const { return false; }
 
 protected:
     HoteTrace() = default;

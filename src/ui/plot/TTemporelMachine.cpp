@@ -1,5 +1,7 @@
 #include "ui/plot/TTemporelMachine.h"
 
+#include "ui/plot/HoteTrace.h"
+
 #include "ui_TTemporelMachine.h"
 
 namespace zyv {
@@ -59,9 +61,10 @@ void TTemporelMachine::curseur() {
 
 void TTemporelMachine::PopupMenu1Popup() {
     const EtatMenu m = EtatEntrees();
-    ui_->Suppressiondupoint1->setEnabled(m.PointChoisi);
-    ui_->Suppressiondetouslespoints1->setEnabled(m.CourantPlein);
-    ui_->Nouvelessai1->setEnabled(m.CourantPlein);
+    const bool libre = !hote_.CycleEnCours();
+    ui_->Suppressiondupoint1->setEnabled(libre && m.PointChoisi);
+    ui_->Suppressiondetouslespoints1->setEnabled(libre && m.CourantPlein);
+    ui_->Nouvelessai1->setEnabled(libre && m.CourantPlein);
     ui_->Modificationdelacaracteristique1->setEnabled(m.UnPoint);
     ui_->Copierlacaracteristique1->setEnabled(true);
     ui_->Copierlesvaleurs1->setEnabled(true);

@@ -14,6 +14,17 @@
 
 namespace zyv {
 
+namespace {
+
+// A running load cycle is filling the current trial: its points and the trials stay as they are.
+bool CycleRefuse(const HoteTrace& hote, Services& services) {
+    if (!hote.CycleEnCours()) return false;
+    services.Bip();
+    return true;
+}
+
+} // namespace
+
 // ---------------------------------------------------------------------------------------
 // Points taken
 
@@ -36,12 +47,14 @@ void TFormEtude::Acquerir_et_afficher() {
 // Trials
 
 void TFormEtude::NouvelEssai1Click() {
+    if (CycleRefuse(*this, services_)) return;
     NouvelEssai(etude_);
     Modifie();
     ActionCar();
 }
 
 void TFormEtude::SupEssai(int k) {
+    if (CycleRefuse(*this, services_)) return;
     if (!services_.Question("Voulez-vous supprimer tous les points de l'essai " +
                             std::to_string(k)))
         return;
@@ -111,6 +124,7 @@ void TFormEtude::Modelisation(int k) {
 // Points
 
 void TFormEtude::Supprimepoint() {
+    if (CycleRefuse(*this, services_)) return;
     const TEssai& essai = etude_.Courant();
     int numero = -1;
     if (etude_.ModeAcquisition != 0) {
@@ -127,7 +141,7 @@ void TFormEtude::Supprimepoint() {
 }
 
 void TFormEtude::SupprimeTousPoints() {
-    if (etude_.EssaiCourant <= 0) return;
+    if (etude_.EssaiCourant <= 0 || CycleRefuse(*this, services_)) return;
     if (!services_.Question("Voulez-vous supprimer tous les points de l'essai " +
                             std::to_string(etude_.EssaiCourant)))
         return;

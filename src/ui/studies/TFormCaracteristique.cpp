@@ -108,6 +108,8 @@ void TFormCaracteristique::TrierPoints(bool tous) {
         etude_.Travail.Essai(t).TriOrdre = dialogue.Ordre();
     }
     TrieEssais(etude_);
+    // The order and the key are saved in the file: leaving must offer to save them.
+    etude_.Enregistre = false;
     Modifie();
     // The sorted order is what a picked index refers to: the old pick is gone.
     etude_.MesureCourante[GNumero] = -1;

@@ -2,6 +2,7 @@
 
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
+#include "ui/app/Services.h"
 #include "ui/plot/TTemporelMachine.h"
 #include "ui/studies/TNouvelCaractCharge.h"
 #include "ui/studies/TSelectCharge.h"
@@ -127,7 +128,9 @@ void TFormCharge::EnvoieConsigne(int pas) {
 void TFormCharge::ButtonAcquisitionAutomatiqueClick() {
     QPushButton* temporel = ui_->ButtonAcquisitionAutomatique;
     // A second press while the cycle runs would restart it over the points already taken.
-    if (demarrage_ || Timer2.isActive() || etude_.Courant().DernierPoint != -1 || !Acquisition()) {
+    // Points taken with Space while waiting are the cycle's start, not a reason to refuse it.
+    if (CycleEnCours() || !Acquisition()) {
+        services_.Bip();
         const QSignalBlocker bloque(temporel);
         temporel->setChecked(Timer2.isActive() || demarrage_);
         return;

@@ -38,6 +38,7 @@ public:
     void Timer2Timer();
     void ButtonStop1Click() override;
     void FormShow();
+    bool CycleEnCours() const override { return demarrage_ || Timer2.isActive(); }
 
 protected:
     CadreTrace* CreeCadre(QWidget* parent) override;

@@ -29,6 +29,9 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QToolButton>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace zyv {
 
@@ -63,6 +66,21 @@ QIcon Pastille(int fond) {
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+// What the title edit admits when typed; a longer title read from a file is shown whole.
+constexpr int TitreTape = 80;
+
+// Typed or pasted text keeps no control character (tab, line ends, escape...): each becomes a
+// space, so that a pasted line never splits a copied table or reaches a terminal.
+class SansControle : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int&) const override {
+        for (QChar& c : texte)
+            if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
+        return Acceptable;
+    }
+};
 
 } // namespace
 
@@ -138,6 +156,8 @@ void TFormEtude::Attache() {
     setPalette(creme);
     c_.Imagefond->setPixmap(QPixmap(QStringLiteral(":/icones/fond.svg")));
     c_.PanelAcquisition->hide();
+    for (QLineEdit* edit : {c_.EditCommentaire, c_.Edittitre})
+        edit->setValidator(new SansControle(edit));
     c_.TabControlCourbes->setExpanding(false);
     c_.TabControlCourbes->setDrawBase(false);
 
@@ -396,6 +416,7 @@ void TFormEtude::TraceTout() {
     {
         const QSignalBlocker bloque(c_.Edittitre);
         const QString titre = Q(Cp1252VersUtf8(etude_.Travail.Titre.Texte()));
+        c_.Edittitre->setMaxLength(std::max(TitreTape, static_cast<int>(titre.size())));
         if (c_.Edittitre->text() != titre) c_.Edittitre->setText(titre);
     }
     // Visibility changes of the title strip or the value column move the picture first.
@@ -465,8 +486,10 @@ void TFormEtude::closeEvent(QCloseEvent* ev) {
 }
 
 bool TFormEtude::eventFilter(QObject* objet, QEvent* ev) {
-    // Installed on the application while shown: sees the plot area resize and every key.
-    if (objet == c_.PanelTraceCourbes && ev->type() == QEvent::Resize) {
+    // Installed on the application while shown: sees the background picture move and every key.
+    // The picture is the layout area: once it has its new rectangle, the layout has moved and
+    // the frames can follow (the plot area's own resize comes before its layout runs).
+    if (objet == c_.Imagefond && (ev->type() == QEvent::Resize || ev->type() == QEvent::Move)) {
         if (isVisible()) TraceTout();
         return false;
     }
@@ -474,7 +497,17 @@ bool TFormEtude::eventFilter(QObject* objet, QEvent* ev) {
     // Keys go to the window before the control that has the focus, but never from a dialog.
     auto* w = qobject_cast<QWidget*>(objet);
     if (w == nullptr || w->window() != this) return false;
-    return ToucheFenetre(static_cast<QKeyEvent*>(ev)->key());
+    const int touche = static_cast<QKeyEvent*>(ev)->key();
+    // Text typed is never turned into points: a text field keeps its spaces, and Return hands
+    // the keyboard back to the window.
+    if (qobject_cast<QLineEdit*>(w) != nullptr) {
+        if (touche == Qt::Key_Space) return false;
+        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+            setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return ToucheFenetre(touche);
 }
 
 void TFormEtude::DebutAcquisition() {

@@ -9,6 +9,7 @@
 #include "ui/studies/TNouvelCaract.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPdfDocument>
@@ -35,7 +36,7 @@ struct Etude1 : Coquille {
         return Fenetre->findChild<T*>(QString::fromLatin1(nom));
     }
     QAction* A(const char* nom) const { return W<QAction>(nom); }
-    void Touche(Qt::Key k) { QTest::keyClick(W<QLineEdit>("EditCommentaire"), k); }
+    void Touche(Qt::Key k) { QTest::keyClick(Fenetre.get(), k); }
     std::vector<int> Vitesses(int t = 1) const {
         std::vector<int> v;
         for (int i = 0; i <= E->Travail.Essai(t).DernierPoint; ++i)
@@ -91,7 +92,6 @@ private slots:
         QCOMPARE(c.Services.Bips, 2);
         c.E->Courant().DernierPoint = 2;
         QCOMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("3100 tr/min"));
-        QCOMPARE(c.W<QLineEdit>("EditCommentaire")->text(), QString()); // space consumed
         c.Touche(Qt::Key_Escape);
         QVERIFY(!c.W("PanelManu")->isVisible());
         QCOMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("----"));
@@ -115,8 +115,10 @@ private slots:
             d->findChild<RadioGroup*>(QStringLiteral("RadioGroupOrdre"))->SetItemIndex(1);
             d->accept();
         });
+        c.E->Enregistre = true;
         c.A("Trieressai1")->trigger();
         QCOMPARE(c.Vitesses(), (std::vector<int>{3300, 3100, 3000}));
+        QVERIFY(!c.E->Enregistre); // the order is saved in the file
         SelectionnePoint(*c.E, 0);
         c.Fenetre->Supprimepoint();
         QCOMPARE(c.Vitesses(), (std::vector<int>{3100, 3000}));
@@ -149,8 +151,69 @@ private slots:
         QVERIFY(LireTravail(relue, fichier.toStdString(), c.Services));
         QCOMPARE(relue.Travail.Essai(1).TriOrdre, 1);
 
+        // The title: 80 characters typed; one of 100 read from a file is shown whole and kept.
+        auto* titre = c.W<QLineEdit>("Edittitre");
+        QTest::keyClicks(titre, QString(90, QLatin1Char('t')));
+        QCOMPARE(titre->text().size(), 80);
+        c.E->Travail.Titre.Affecte(std::string(100, 'l'));
+        c.Fenetre->ActionCar();
+        QTest::keyClick(titre, Qt::Key_End);
+        QTest::keyClick(titre, Qt::Key_Backspace);
+        QCOMPARE(c.E->Travail.Titre.Texte(), std::string(99, 'l'));
+
         c.Fenetre->close();
         QVERIFY(c.ZYV2->isVisible());
+    }
+
+    void texteSaisiPendantAcquisition() {
+        Etude1 c;
+        c.E->Travail.Caract[1] = {
+            .Defini = true, .Affiche = true, .GrandeurX = GCouple, .GrandeurY = GVitesse};
+        c.Liaison.InitialiseComZYV();
+        QVERIFY(c.Liaison.OuvrirComZYV());
+        c.Fenetre->show();
+        QVERIFY(QTest::qWaitForWindowActive(c.Fenetre.get()));
+        QTest::mouseClick(c.W<QPushButton>("ButtonManu"), Qt::LeftButton);
+        QTRY_COMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("3450 tr/min"));
+
+        // Spaces typed in the comment stay there; Return gives the keyboard back, and Space then
+        // takes a point, as the button does while the comment has the keyboard.
+        auto* commentaire = c.W<QLineEdit>("EditCommentaire");
+        commentaire->setFocus();
+        QTest::keyClicks(commentaire, QStringLiteral("Um 12 V"));
+        QCOMPARE(QString::fromStdString(c.E->Courant().Commentaire.Texte()),
+                 QStringLiteral("Um 12 V"));
+        QCOMPARE(c.E->Courant().DernierPoint, -1);
+        QTest::keyClick(commentaire, Qt::Key_Return);
+        QVERIFY(!commentaire->hasFocus());
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : c.Fenetre.get(),
+                        Qt::Key_Space);
+        QCOMPARE(c.E->Courant().DernierPoint, 0);
+        commentaire->setFocus();
+        QTest::mouseClick(c.W<QPushButton>("ButtonAcquisitionManuelle"), Qt::LeftButton);
+        QCOMPARE(c.E->Courant().DernierPoint, 1);
+
+        // Only what the file holds is typed: 20 characters of comment. Pasted control characters
+        // turn into spaces.
+        commentaire->clear();
+        QTest::keyClicks(commentaire, QStringLiteral("charge variable 24 V, essai ok"));
+        QCOMPARE(commentaire->text(), QStringLiteral("charge variable 24 V"));
+        commentaire->clear();
+        QApplication::clipboard()->setText(QStringLiteral("a\tb\r\nc\x1b[2J"));
+        QTest::keyClick(commentaire, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(commentaire->text(), QStringLiteral("a b  c [2J"));
+        QCOMPARE(QString::fromStdString(c.E->Courant().Commentaire.Texte()), commentaire->text());
+    }
+
+    void cadresSuiventLaFenetre() {
+        Etude1 c;
+        for (int k = 1; k <= 4; ++k)
+            c.E->Travail.Caract[static_cast<std::size_t>(k)] = {
+                .Defini = true, .Affiche = true, .GrandeurX = GCouple, .GrandeurY = GVitesse};
+        c.Fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(c.Fenetre.get()));
+        RedimensionneEtVerifie(*c.Fenetre,
+                               [](const TRectDim& z) { return DispositionCaract(z, 4); });
     }
 
     void copiesImpressionCaracteristiquesEtDisposition() {

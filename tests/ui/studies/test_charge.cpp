@@ -6,6 +6,7 @@
 #include "ui/studies/TFormCharge.h"
 #include "ui/studies/TSelectCharge.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QTabBar>
 
@@ -57,7 +58,27 @@ private slots:
         const TEssai& un = c.E->Courant();
         QCOMPARE(std::tuple(un.DernierPoint, un.Valeur(GTemps, 0), un.Valeur(GVitesse, 0)),
                  std::tuple(0, 0, 3450));
+        // That point does not block the cycle; a second press is refused with a beep.
+        auto* temporel = c.W<QPushButton>("ButtonAcquisitionAutomatique");
+        QTest::mouseClick(temporel, Qt::LeftButton);
+        QVERIFY(c.Fenetre->Timer2.isActive());
+        QCOMPARE(un.DernierPoint, 1);
+        QTest::mouseClick(temporel, Qt::LeftButton);
+        QCOMPARE(c.Services.Bips, 1);
+        // Nothing from a frame's pop-up may change the trials while the cycle runs.
+        SelectionnePoint(*c.E, 0);
+        c.Fenetre->CaractMachine[0]->PopupMenu1Popup();
+        for (const char* entree :
+             {"Suppressiondupoint1", "Suppressiondetouslespoints1", "Nouvelessai1"})
+            QVERIFY2(!c.Fenetre->CaractMachine[0]->findChild<QAction*>(entree)->isEnabled(),
+                     entree);
+        c.Fenetre->SupprimeTousPoints();
+        c.Fenetre->NouvelEssai1Click();
+        QVERIFY(c.Services.Questions.empty());
+        QCOMPARE(std::tuple(c.E->Travail.NbEssais, c.Services.Bips), std::tuple(1, 3));
         c.Fenetre->ButtonStop1Click();
+        c.Fenetre->CaractMachine[0]->PopupMenu1Popup();
+        QVERIFY(c.Fenetre->CaractMachine[0]->findChild<QAction*>("Nouvelessai1")->isEnabled());
 
         // Trial 2: a cycle on a triangular profile, stopped early: points kept, nothing sent after.
         c.Fenetre->NouvelEssai1Click();
@@ -95,6 +116,9 @@ private slots:
         // Two plots are stacked.
         c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
         QCOMPARE(c.Fenetre->calculposition({10, 20, 700, 880})[1], (TRectDim{10, 460, 700, 440}));
+        c.Fenetre->ActionTp();
+        RedimensionneEtVerifie(*c.Fenetre,
+                               [](const TRectDim& z) { return DispositionCharge(z, 2); });
     }
 };
 
