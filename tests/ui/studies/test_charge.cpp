@@ -116,6 +116,11 @@ private slots:
         // Two plots are stacked.
         c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
         QCOMPARE(c.Fenetre->calculposition({10, 20, 700, 880})[1], (TRectDim{10, 460, 700, 440}));
+    }
+
+    void cadresSuiventLaFenetre() {
+        EtudeCharge c;
+        c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
         c.Fenetre->ActionTp();
         RedimensionneEtVerifie(*c.Fenetre,
                                [](const TRectDim& z) { return DispositionCharge(z, 2); });
