@@ -66,7 +66,7 @@ struct Poste : Coquille {
         Module->Repond(0xFF, std::vector<std::uint8_t>(trame.begin(), trame.end()));
         if (!QTest::qWaitFor([&] { return E->MesureCourante[GVitesse] == vitesse; }, 5000))
             return false;
-        QTest::keyClick(W<QLineEdit>("EditCommentaire"), Qt::Key_Space);
+        QTest::keyClick(Fenetre.get(), Qt::Key_Space);
         return true;
     }
     // The start-up up to the recovery question: the connection dialog left with "Annuler".
