@@ -56,39 +56,27 @@ inline std::shared_ptr<bool> AccepteCaract() {
         [](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("BtnOK"))->click(); });
 }
 
-// Every shown frame of a study window on its slot of the layout rule, over the background picture.
-template <class Fenetre, class Regle> void VerifieDisposition(const Fenetre& f, Regle regle) {
-    const QRect z = f.template findChild<QWidget*>(QStringLiteral("Imagefond"))->geometry();
-    const auto places = regle(TRectDim{z.left(), z.top(), z.width(), z.height()});
-    std::size_t k = 0;
-    for (const CadreTrace* cadre : f.CaractMachine) {
-        if (!cadre->isVisible()) continue;
-        const TRectDim& r = places[k++];
-        QCOMPARE(cadre->geometry(), QRect(r.Left, r.Top, r.Width, r.Height));
-    }
-    QVERIFY(k > 0);
-}
-
-// Dragged larger, back to its minimum, maximised and restored: the frames follow each time,
-// with nothing else redrawing them.
-template <class Fenetre, class Regle> void RedimensionneEtVerifie(Fenetre& f, Regle regle) {
+// Dragged larger, back, maximised and restored: each time, with nothing else redrawing them, the
+// shown frames of a study window sit on their slots of the layout rule over the background picture.
+template <class Fenetre, class Regle> void VerifieDisposition(Fenetre& f, Regle regle) {
     const QSize avant = f.size();
-    for (const QSize s : {avant + QSize(230, 170), avant}) {
-        f.resize(s);
-        QTRY_COMPARE(f.size(), s);
+    const std::function<void()> gestes[] = {[&] { f.resize(avant + QSize(230, 170)); },
+                                            [&] { f.resize(avant); }, [&] { f.showMaximized(); },
+                                            [&] { f.showNormal(); }};
+    for (const auto& geste : gestes) {
+        const QSize taille = f.size();
+        geste();
+        QTRY_VERIFY(f.size() != taille);
         QCoreApplication::processEvents();
-        VerifieDisposition(f, regle);
-        if (QTest::currentTestFailed()) return;
+        const QRect z = f.template findChild<QWidget*>(QStringLiteral("Imagefond"))->geometry();
+        const auto places = regle(TRectDim{z.left(), z.top(), z.width(), z.height()});
+        std::size_t k = 0;
+        for (const CadreTrace* cadre : f.CaractMachine)
+            if (cadre->isVisible()) {
+                const TRectDim& r = places[k++];
+                QCOMPARE(cadre->geometry(), QRect(r.Left, r.Top, r.Width, r.Height));
+            }
     }
-    f.showMaximized();
-    QTRY_VERIFY(f.isMaximized());
-    QCoreApplication::processEvents();
-    VerifieDisposition(f, regle);
-    if (QTest::currentTestFailed()) return;
-    f.showNormal();
-    QTRY_COMPARE(f.size(), avant);
-    QCoreApplication::processEvents();
-    VerifieDisposition(f, regle);
 }
 
 struct Coquille {

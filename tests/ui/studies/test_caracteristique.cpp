@@ -185,16 +185,14 @@ private slots:
                  QStringLiteral("Um 12 V"));
         QCOMPARE(c.E->Courant().DernierPoint, -1);
         QTest::keyClick(commentaire, Qt::Key_Return);
-        QVERIFY(!commentaire->hasFocus());
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : c.Fenetre.get(),
-                        Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), c.Fenetre.get());
+        QTest::keyClick(c.Fenetre.get(), Qt::Key_Space);
         QCOMPARE(c.E->Courant().DernierPoint, 0);
         commentaire->setFocus();
         QTest::mouseClick(c.W<QPushButton>("ButtonAcquisitionManuelle"), Qt::LeftButton);
         QCOMPARE(c.E->Courant().DernierPoint, 1);
 
-        // Only what the file holds is typed: 20 characters of comment. Pasted control characters
-        // turn into spaces.
+        // 20 characters of comment, as in the file; pasted control characters become spaces.
         commentaire->clear();
         QTest::keyClicks(commentaire, QStringLiteral("charge variable 24 V, essai ok"));
         QCOMPARE(commentaire->text(), QStringLiteral("charge variable 24 V"));
@@ -212,8 +210,7 @@ private slots:
                 .Defini = true, .Affiche = true, .GrandeurX = GCouple, .GrandeurY = GVitesse};
         c.Fenetre->show();
         QVERIFY(QTest::qWaitForWindowExposed(c.Fenetre.get()));
-        RedimensionneEtVerifie(*c.Fenetre,
-                               [](const TRectDim& z) { return DispositionCaract(z, 4); });
+        VerifieDisposition(*c.Fenetre, [](const TRectDim& z) { return DispositionCaract(z, 4); });
     }
 
     void copiesImpressionCaracteristiquesEtDisposition() {

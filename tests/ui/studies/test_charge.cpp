@@ -122,8 +122,7 @@ private slots:
         EtudeCharge c;
         c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
         c.Fenetre->ActionTp();
-        RedimensionneEtVerifie(*c.Fenetre,
-                               [](const TRectDim& z) { return DispositionCharge(z, 2); });
+        VerifieDisposition(*c.Fenetre, [](const TRectDim& z) { return DispositionCharge(z, 2); });
     }
 };
 
