@@ -41,7 +41,7 @@ TFormVisualisationPDF::TFormVisualisationPDF(Etude& etude, QWidget* parent)
     signets_->setDocument(document_);
     ui_->Sommaire->setModel(signets_);
     ui_->Separateur->setStretchFactor(1, 1);
-    ui_->Separateur->setSizes({220, 580});
+    ui_->Separateur->setSizes({260, 540});
     connect(ui_->Sommaire, &QTreeView::clicked, this, &TFormVisualisationPDF::AllerAuSignet);
     connect(ui_->Sommaire, &QTreeView::activated, this, &TFormVisualisationPDF::AllerAuSignet);
     ui_->AcroPDF1->setDocument(document_);
