@@ -13,16 +13,18 @@
 
 namespace zyv {
 
-// Machine constants of a small teaching bench (SI units).
+// Machine constants of a small teaching bench (SI units). At 24 V, from no load to 150 %, every
+// quantity stays inside the plots' default views while filling most of them: 4340 to
+// 3840 tr/min, torque up to 51.6 mN.m, efficiencies peaking near 70 %.
 struct ConstantesBanc {
-    double KMoteur = 0.068;                 // V.s/rad, also N.m/A
-    double RMoteur = 2.5;                   // armature resistance, ohm
-    double KGene = 0.068;                   // V.s/rad
-    double RGene = 3.0;                     // armature resistance, ohm
-    double FrottementSec = 0.002;           // dry friction of each machine, N.m
-    double FrottementVisqueux = 5e-6;       // viscous friction of each machine, N.m.s/rad
-    double Inertie = 7.5e-4;                // both rotors and the coupling, kg.m2
-    double ConductancePleineCharge = 0.053; // load conductance at 100 %, S
+    double KMoteur = 0.050;                 // V.s/rad, also N.m/A
+    double RMoteur = 3.2;                   // armature resistance, ohm
+    double KGene = 0.050;                   // V.s/rad
+    double RGene = 3.6;                     // armature resistance, ohm
+    double FrottementSec = 0.0045;          // dry friction of each machine, N.m
+    double FrottementVisqueux = 1.2e-5;     // viscous friction of each machine, N.m.s/rad
+    double Inertie = 3.2e-4;                // both rotors and the coupling, kg.m2
+    double ConductancePleineCharge = 0.033; // load conductance at 100 %, S
 };
 
 // Instantaneous physical state, in SI units (speed in rad/s).

@@ -7,7 +7,7 @@
 #include "core/link/Horloge.h"
 #include "core/link/ListePorts.h"
 #include "core/link/PortCom.h"
-#include "core/plot/TableZoom.h"
+#include "core/plot/EchelleAutomatique.h"
 #include "core/sim/Banc.h"
 #include "core/studies/ProfilCharge.h"
 
@@ -112,29 +112,13 @@ std::string Volts(double u) {
     return FormatEntier(static_cast<std::int32_t>(u), 0) + " V";
 }
 
-// The closest zoom whose extent still holds every point of quantity q, with a small margin.
-std::int32_t ZoomAjuste(const Etude& e, int q) {
-    std::int64_t maximum = 0;
-    for (int t = 1; t <= e.Travail.NbEssais; ++t) {
-        const TEssai& essai = e.Travail.Essai(t);
-        for (int i = 0; i <= essai.DernierPoint; ++i) {
-            const std::int64_t v = essai.Valeur(q, i);
-            maximum = std::max(maximum, v < 0 ? -v : v);
-        }
-    }
-    const std::int64_t voulu = maximum + maximum / 50;
-    const std::int32_t pleineEchelle = e.Travail.Grandeurs[q].PleineEchelle;
-    for (int z = ZoomMax; z > 0; --z)
-        if (EtendueZoom(pleineEchelle, z) >= voulu) return z;
-    return 0;
-}
-
 void Termine(Etude& e) {
     for (int k = 1; k <= NbCaractMax; ++k) {
         TCaract& c = e.Travail.Caract[k];
         if (!c.Defini) continue;
-        c.ZoomX = ZoomAjuste(e, c.GrandeurX);
-        c.ZoomY = ZoomAjuste(e, c.GrandeurY);
+        const ZoomsAjustes z = EchelleAutomatique(e.Travail, c, nullptr);
+        c.ZoomX = z.X.value_or(c.ZoomX);
+        c.ZoomY = z.Y.value_or(c.ZoomY);
     }
     e.EssaiCourant = 1;
     e.MesureCourante.fill(0);

@@ -41,6 +41,7 @@ TCaractModele::TCaractModele(Etude& e, Services& services, HoteTrace& hote, cons
              ui_->TextValeurX, ui_->TextValeurY, PopupMenu1});
     connect(ui_->Copierlacaracteristique1, &QAction::triggered, this, &TCaractModele::CopierImage);
     connect(ui_->Copierlesvaleurs1, &QAction::triggered, this, &TCaractModele::CopierValeurs);
+    AjouteEchelleAutomatique(PopupMenu1);
 }
 
 TCaractModele::~TCaractModele() = default;

@@ -8,11 +8,15 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfBookmarkModel>
 #include <QPdfDocument>
+#include <QPdfPageNavigator>
 #include <QPdfView>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSplitter>
+#include <QTreeView>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -32,8 +36,14 @@ constexpr int ResolutionImpressionMax = 300;
 
 TFormVisualisationPDF::TFormVisualisationPDF(Etude& etude, QWidget* parent)
     : QWidget(parent, Qt::Window), etude_(etude), ui_(new Ui::TFormVisualisationPDF),
-      document_(new QPdfDocument(this)) {
+      document_(new QPdfDocument(this)), signets_(new QPdfBookmarkModel(this)) {
     ui_->setupUi(this);
+    signets_->setDocument(document_);
+    ui_->Sommaire->setModel(signets_);
+    ui_->Separateur->setStretchFactor(1, 1);
+    ui_->Separateur->setSizes({260, 540});
+    connect(ui_->Sommaire, &QTreeView::clicked, this, &TFormVisualisationPDF::AllerAuSignet);
+    connect(ui_->Sommaire, &QTreeView::activated, this, &TFormVisualisationPDF::AllerAuSignet);
     ui_->AcroPDF1->setDocument(document_);
     ui_->AcroPDF1->setPageMode(QPdfView::PageMode::MultiPage);
     ui_->AcroPDF1->setZoomMode(QPdfView::ZoomMode::FitToWidth);
@@ -105,6 +115,15 @@ void TFormVisualisationPDF::FormShow() {
                       .arg(nomDocument_, dossier));
     }
     ui_->LabelAbsent->setVisible(!charge);
+    // A guide without bookmarks leaves the whole width to the pages.
+    ui_->Sommaire->setVisible(charge && signets_->rowCount() > 0);
+}
+
+void TFormVisualisationPDF::AllerAuSignet(const QModelIndex& signet) {
+    if (!signet.isValid()) return;
+    const auto role = [&](QPdfBookmarkModel::Role r) { return signet.data(static_cast<int>(r)); };
+    ui_->AcroPDF1->pageNavigator()->jump(role(QPdfBookmarkModel::Role::Page).toInt(),
+                                         role(QPdfBookmarkModel::Role::Location).toPointF());
 }
 
 void TFormVisualisationPDF::FormResize() {

@@ -1,4 +1,5 @@
-// The help window: "Aide ZYV.pdf" from the guide's folder, shown without waiting.
+// The help window: "Aide ZYV.pdf" from the guide's folder, shown without waiting, with its
+// bookmarks as a contents panel.
 #pragma once
 
 #include "core/data/Emplacements.h"
@@ -7,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+class QModelIndex;
+class QPdfBookmarkModel;
 class QPdfDocument;
 class QPrinter;
 
@@ -39,6 +42,8 @@ public:
     // Prints the pages of the loaded document within the printer's page range (all when none).
     // False when there is nothing to print or the printer cannot start.
     bool ImprimeDocument(QPrinter& imprimante);
+    // A click in the contents panel: the page of that heading.
+    void AllerAuSignet(const QModelIndex& signet);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,6 +56,7 @@ private:
     Etude& etude_;
     Ui::TFormVisualisationPDF* ui_;
     QPdfDocument* document_;
+    QPdfBookmarkModel* signets_;
     QString nomDocument_;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/plot/CadreTrace.h"
 
+#include "core/plot/EchelleAutomatique.h"
 #include "core/plot/TableZoom.h"
 
 #include "core/data/Cp1252.h"
@@ -9,6 +10,7 @@
 #include "ui/plot/ImageCopiee.h"
 #include "ui/plot/ZoneTrace.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -97,6 +99,28 @@ CadreTrace::EtatMenu CadreTrace::EtatEntrees() const {
     m.CourantPlein = courant != nullptr && courant->DernierPoint >= 0;
     for (int t = 1; t <= NbEssaisMax; ++t) m.UnPoint |= etude_.Travail.Essai(t).DernierPoint >= 0;
     return m;
+}
+
+void CadreTrace::AjouteEchelleAutomatique(QMenu* menu) {
+    auto* a = new QAction(QStringLiteral("Echelle automatique"), menu);
+    a->setObjectName(QStringLiteral("Echelleautomatique1"));
+    a->setToolTip(QStringLiteral("Echelle qui montre tous les points"));
+    menu->addSeparator();
+    menu->addAction(a);
+    connect(a, &QAction::triggered, this, &CadreTrace::EchelleAutomatique);
+}
+
+void CadreTrace::EchelleAutomatique() {
+    if (Caract() == nullptr) return;
+    TCaract& k = etude_.Travail.Caract[static_cast<std::size_t>(NumCaract)];
+    const bool lecture = etude_.ModeAcquisition != 0 && etude_.MesureCourante[0] >= 0;
+    const ZoomsAjustes z =
+        zyv::EchelleAutomatique(etude_.Travail, k, lecture ? &etude_.MesureCourante : nullptr);
+    // The load study's hidden time bar keeps its stacked frames on one time axis.
+    if (z.X && c_.ZoomX->isVisibleTo(this)) k.ZoomX = *z.X;
+    if (z.Y) k.ZoomY = *z.Y;
+    tracegraphe();
+    curseur();
 }
 
 void CadreTrace::ButtonCarClick() {

@@ -67,6 +67,9 @@ public:
     // The characteristic dialog for this frame's characteristic; also "Modification de la
     // caractéristique".
     void ButtonCarClick();
+    // "Echelle automatique": the zooms that show every point, and the live reading during an
+    // acquisition, then a redraw. A zoom bar the frame hides is left alone.
+    void EchelleAutomatique();
 
 protected:
     struct Controles {
@@ -110,6 +113,8 @@ protected:
         bool UnPoint = false;      // some trial has a point
     };
     EtatMenu EtatEntrees() const;
+    // Ends the pop-up menu with "Echelle automatique".
+    void AjouteEchelleAutomatique(QMenu* menu);
     virtual void AfficheLibelle(const QString& libelle) = 0;
     // Left press or drag at (x, y) of the paint area.
     virtual void Pointe(int x, int y);

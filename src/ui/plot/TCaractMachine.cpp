@@ -16,6 +16,7 @@ TCaractMachine::TCaractMachine(Etude& e, Services& services, HoteTrace& hote, QW
     PopupMenu1->addAction(ui_->Modelisation1);
     connect(ui_->Modelisation1, &QAction::triggered, this,
             [this] { hote_.Modelisation(NumCaract); });
+    AjouteEchelleAutomatique(PopupMenu1);
 }
 
 TCaractMachine::~TCaractMachine() = default;

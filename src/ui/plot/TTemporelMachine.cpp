@@ -10,6 +10,7 @@ TTemporelMachine::TTemporelMachine(Etude& e, Services& services, HoteTrace& hote
     : CadreTrace(e, services, hote, parent), ui_(std::make_unique<Ui::TTemporelMachine>()) {
     ui_->setupUi(this);
     PopupMenu1 = AttacheUi(*ui_);
+    AjouteEchelleAutomatique(PopupMenu1);
 }
 
 TTemporelMachine::~TTemporelMachine() = default;

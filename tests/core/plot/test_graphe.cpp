@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "core/data/Operations.h"
+#include "core/plot/EchelleAutomatique.h"
 #include "core/plot/SurfaceEnregistreuse.h"
 #include "core/plot/TableZoom.h"
 #include "core/plot/UniteGraphe.h"
@@ -67,6 +70,41 @@ TEST(Zoom, ExtentsByPosition) {
     EXPECT_EQ(EtendueZoom(7300, 10), 6083);
     EXPECT_EQ(EtendueZoom(7300, -1), 2 * 7300);
     EXPECT_EQ(EtendueZoom(7300, 51), 7300 / 50);
+}
+
+// "Echelle automatique" on a hand-built study of C(N): the largest positions whose extents hold
+// the largest magnitude with a fiftieth to spare.
+TEST(Zoom, AutomaticScaleHoldsEveryPointOfEveryTrialAndTheReading) {
+    auto w = std::make_unique<TTravail>();
+    w->Grandeurs = TableGrandeurs();
+    w->NbEssais = 2;
+    const auto point = [&](int t, std::int32_t n, std::int32_t c) {
+        TEssai& e = w->Essai(t);
+        ++e.DernierPoint;
+        e.Valeur(GVitesse, e.DernierPoint) = n;
+        e.Valeur(GCouple, e.DernierPoint) = c;
+    };
+    point(1, 1000, 120);
+    point(1, 2500, -310); // counts by its size
+    point(2, 4000, 300);
+    point(3, 7000, 690); // not a trial of the study
+    TCaract k;
+    k.GrandeurX = GVitesse;
+    k.GrandeurY = GCouple;
+    // N 4080 wanted: position 14 shows 4411, 15 only 3947. C 316: 16 shows 333, 17 only 304.
+    ZoomsAjustes z = EchelleAutomatique(*w, k, nullptr);
+    EXPECT_EQ(std::pair(z.X, z.Y), std::pair(std::optional(14), std::optional(16)));
+    TMesure lecture{0, 500, 600}; // C 612 wanted: position 9 shows 636, 10 only 583
+    z = EchelleAutomatique(*w, k, &lecture);
+    EXPECT_EQ(std::pair(z.X, z.Y), std::pair(std::optional(14), std::optional(9)));
+
+    // Nothing to show, no full scale: leave the zoom; past twice the full scale: the widest.
+    EXPECT_EQ(ZoomAjuste(700, 0), std::nullopt);
+    EXPECT_EQ(ZoomAjuste(0, 300), std::nullopt);
+    EXPECT_EQ(ZoomAjuste(700, 1400), 0);
+    EXPECT_EQ(ZoomAjuste(700, 13), ZoomMax);
+    k.GrandeurY = NbGrandeurs;
+    EXPECT_EQ(EchelleAutomatique(*w, k, nullptr).Y, std::nullopt);
 }
 
 TEST(Textes, GraduationsValuesAndPrefixes) {

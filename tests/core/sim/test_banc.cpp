@@ -55,6 +55,34 @@ TEST(Banc, ProtocoleArretEtBruitReproductible) {
     }
 }
 
+// At the default supply, from no load to 150 %, every quantity stays inside its default view
+// (zoom 10, first quadrant) and fills at least the given share of it at no load and at 150 %:
+// a student's points and the live cursor are all on the plot, with room used.
+TEST(Banc, DeZeroA150PourCentDansLesVuesParDefaut) {
+    struct Part {
+        int q, aVide, aPleineCharge; // percent of the view
+    };
+    const Part parts[] = {
+        {GVitesse, 65, 55},        {GCouple, 0, 60},        {GPuissanceMeca, 0, 40},
+        {GTensionMoteur, 75, 75},  {GCourantMoteur, 0, 50}, {GPuissanceMoteur, 0, 50},
+        {GRendementMoteur, 0, 75}, {GTensionGene, 60, 45},  {GCourantGene, 0, 35},
+        {GPuissanceGene, 0, 35},   {GRendementGene, 0, 75},
+    };
+    for (int charge = 0; charge <= 150; charge += 10) {
+        Banc banc;
+        banc.SetChargeManuelle(charge);
+        banc.Stabilise();
+        const TMesure m = DecodeMesure(banc.Mesure(), EtudeCaractMoteur, 0).Mesure;
+        for (const Part& p : parts) {
+            const std::int32_t vue = EtendueZoom(TableGrandeurs()[p.q].PleineEchelle, 10);
+            EXPECT_LE(m[p.q], vue) << "grandeur " << p.q << " a " << charge << " %";
+            const int part = charge == 0 ? p.aVide : (charge == 150 ? p.aPleineCharge : 0);
+            EXPECT_GE(std::int64_t{m[p.q]} * 100, std::int64_t{vue} * part)
+                << "grandeur " << p.q << " a " << charge << " %";
+        }
+    }
+}
+
 // The bench only answers a command: a read without one waits out its time-out.
 TEST(TransportSimule, MuetSansCommande) {
     HorlogeManuelle horloge;

@@ -8,13 +8,17 @@
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
+#include <QPdfBookmarkModel>
 #include <QPdfDocument>
+#include <QPdfPageNavigator>
 #include <QPdfView>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <memory>
 
@@ -78,13 +82,34 @@ private slots:
         QCOMPARE(Pages(), 0);
     }
 
-    // What ships with the program: the guide, as the demo folder holds it, and the About box's
-    // icon.
+    // What ships with the program: the guide, as the demo folder holds it, with its chapters and
+    // sections in the contents panel, a click on one showing its page; and the About box's icon.
     void guideEtIconeLivres() {
         etude_->RepertoireAide = ZYV_DOSSIER_DEMO;
         fenetre_->show();
-        QPdfDocument* d = fenetre_->findChild<QPdfView*>()->document();
+        QPdfView* vue = fenetre_->findChild<QPdfView*>();
+        QPdfDocument* d = vue->document();
         QVERIFY(d->pageCount() > 1 && d->getAllText(0).text().contains(QStringLiteral("ZYV")));
+        auto* sommaire = fenetre_->findChild<QTreeView*>(QStringLiteral("Sommaire"));
+        QVERIFY(sommaire->isVisible());
+        const QAbstractItemModel* signets = sommaire->model();
+        QCOMPARE(signets->rowCount(), 12);
+        const QModelIndex chapitre = signets->index(8, 0);
+        QCOMPARE(chapitre.data().toString(), QStringLiteral("9. Copier et imprimer"));
+        QCOMPARE(signets->index(0, 0, signets->index(1, 0)).data().toString(),
+                 QStringLiteral("2.1 Le dossier de travail"));
+        const int page = chapitre.data(static_cast<int>(QPdfBookmarkModel::Role::Page)).toInt();
+        QVERIFY(page > 0 && d->getAllText(page).text().contains(chapitre.data().toString()));
+        QTest::mouseClick(sommaire->viewport(), Qt::LeftButton, {},
+                          sommaire->visualRect(chapitre).center());
+        QTRY_COMPARE(vue->pageNavigator()->currentPage(), page);
+        QTRY_VERIFY(vue->verticalScrollBar()->value() > 0);
+        // A file without bookmarks leaves the whole width to the pages.
+        fenetre_->hide();
+        etude_->RepertoireAide = dossier_.path().toStdString();
+        EcrirePdf(2);
+        fenetre_->show();
+        QVERIFY(!sommaire->isVisible());
         TAboutBox boite;
         QVERIFY(!boite.findChild<QLabel*>(QStringLiteral("ProgramIcon"))->pixmap().isNull());
     }

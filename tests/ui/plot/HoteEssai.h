@@ -63,12 +63,14 @@ template <class C> struct PosteCadre {
     }
     QString Texte(const char* nom) { return Cadre.template findChild<QLabel*>(nom)->text(); }
     QString Lectures() { return Texte("TextValeurY") + " | " + Texte("TextValeurX"); }
-    // Enabling of the pop-up entries in menu order, e.g. "1100011".
+    // Enabling of the pop-up entries in menu order, e.g. "1100011"; "Echelle automatique", always
+    // offered, aside.
     QString Entrees() {
         Cadre.PopupMenu1Popup();
         QString s;
         for (QAction* a : Cadre.PopupMenu1->actions())
-            if (!a->isSeparator()) s += a->isEnabled() ? '1' : '0';
+            if (!a->isSeparator() && a->objectName() != "Echelleautomatique1")
+                s += a->isEnabled() ? '1' : '0';
         return s;
     }
 };

@@ -4,6 +4,9 @@
 #include "ui/plot/TCaractMachine.h"
 #include "ui/plot/ZoneTrace.h"
 
+#include "core/plot/TableZoom.h"
+
+#include <QAccessible>
 #include <QPushButton>
 #include <QSlider>
 
@@ -136,6 +139,28 @@ private slots:
         }
         QCOMPARE(signes.join(' '),
                  QString("-11-11 0101 01-11 01-10 -11-10 -10-10 -10-11 -1001 -1101"));
+    }
+
+    // The largest zooms showing every point, and the live reading during an acquisition; the
+    // entry is named for assistive technology and the study is not marked unsaved.
+    void automaticScaleFromThePopup() {
+        Poste p;
+        p.E->Enregistre = true;
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(p.Cadre.PopupMenu1);
+        QAction* echelle = p.Action("Echelleautomatique1");
+        QCOMPARE(menu->child(menu->childCount() - 1)->text(QAccessible::Name),
+                 QString("Echelle automatique"));
+        QCOMPARE(p.Cadre.PopupMenu1->actions().last(), echelle);
+        echelle->trigger(); // N 3060 and C 61,2 wanted
+        QCOMPARE(std::pair(p.Cadre.GrapheEcran.ConfX.Max, p.Cadre.GrapheEcran.ConfY.Max),
+                 std::pair(3260, 636));
+        QCOMPARE(p.Cadre.findChild<QSlider*>("ZoomY")->value(), ZoomMax - 9);
+        p.E->ModeAcquisition = 1;
+        p.E->MesureCourante = {0, 7000, 253};
+        echelle->trigger();
+        QCOMPARE(p.Cadre.GrapheEcran.ConfX.Max, 7500);
+        QCOMPARE(p.Lectures(), QString("25,3 mN.m | 7000 tr/min"));
+        QVERIFY(p.E->Enregistre);
     }
 
     void copiesAndHostCommands() {

@@ -54,6 +54,13 @@ private slots:
         QCOMPARE(p.Entrees(), QString("000111"));
         p.E->Travail.Essai(1).DernierPoint = -1;
         QCOMPARE(p.Entrees(), QString("000011"));
+
+        // The stacked frames keep one time axis: the automatic scale fits the power only.
+        p.E->Travail.Essai(1).DernierPoint = 2;
+        p.E->Travail.Caract[1].GrandeurY = GPuissanceMeca;
+        p.Cadre.findChild<QAction*>("Echelleautomatique1")->trigger();
+        QCOMPARE(std::pair(p.Cadre.GrapheEcran.ConfX.Max, p.Cadre.GrapheEcran.ConfY.Max),
+                 std::pair(6083, 3333)); // 3060 wanted
     }
 };
 
