@@ -5,7 +5,6 @@
 #include "ui/Coquille.h"
 #include "ui/plot/CadreTrace.h"
 #include "ui/studies/TFormCharge.h"
-#include "ui/studies/TNouvelCaractCharge.h"
 #include "ui/studies/TSelectCharge.h"
 
 #include <QComboBox>
@@ -101,13 +100,6 @@ private slots:
         QCOMPARE(c.E->Courant().DernierPoint, 0);
         auto* moyenne = c.Fenetre->CaractMachine[0]->findChild<QLabel*>(QStringLiteral("TextVal1"));
         QCOMPARE(Lu(moyenne), moyenne->text());
-        // The frame's own characteristic button, pressed by a screen reader, opens its dialog.
-        TNouvelCaractCharge caract(*c.E);
-        c.F.NouvelCaractCharge = &caract;
-        const auto dialogue = SurDialogue([](QDialog* d) { d->reject(); });
-        Actionne(c.Fenetre->CaractMachine[0]->findChild<QWidget*>(QStringLiteral("ButtonCar")),
-                 QAccessibleActionInterface::pressAction());
-        QTRY_VERIFY(*dialogue);
 
         // Two plots are stacked.
         c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
