@@ -75,7 +75,7 @@ void NommeControles(QWidget* racine) {
         // Setting up the form may already have built Qt's own interface for a button.
         if (auto* b = qobject_cast<QAbstractButton*>(w); b != nullptr && b->isCheckable())
             if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(b);
-                dynamic_cast<BoutonBasculant*>(i) == nullptr)
+                i != nullptr && dynamic_cast<BoutonBasculant*>(i) == nullptr)
                 QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
         if (!w->accessibleName().isEmpty()) continue;
         if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && !l->text().isEmpty()) continue;
