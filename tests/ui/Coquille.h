@@ -18,6 +18,7 @@
 #include "ui/link/TFormConnection.h"
 #include "ui/plot/CadreTrace.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -48,6 +49,15 @@ inline std::shared_ptr<bool> SurDialogue(std::function<void(QDialog*)> geste) {
     });
     t->start();
     return fait;
+}
+
+// What assistive technology reads of a control, and an action it runs on it.
+inline QString Lu(QWidget* w, QAccessible::Text t = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(w)->text(t);
+}
+inline void Actionne(QWidget* w,
+                     const QString& action = QAccessibleActionInterface::toggleAction()) {
+    QAccessible::queryAccessibleInterface(w)->actionInterface()->doAction(action);
 }
 
 // A characteristic dialog answered with OK on its preselection (motor: N against C).

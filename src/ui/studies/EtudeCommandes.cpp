@@ -176,10 +176,12 @@ void TFormEtude::FondClick(int fond) {
 
 void TFormEtude::Enregistrer1Click() {
     fenetres_.ZYV2->SauvegardeEtude.Enregistrer();
+    AfficheTitre();
 }
 
 void TFormEtude::Enregistrersous1Click() {
     fenetres_.ZYV2->SauvegardeEtude.EnregistrerSous();
+    AfficheTitre();
 }
 
 void TFormEtude::Nouveautravail1Click() {
@@ -189,6 +191,7 @@ void TFormEtude::Nouveautravail1Click() {
 
 void TFormEtude::Modifie() {
     if (fenetres_.ZYV2 != nullptr) fenetres_.ZYV2->SauvegardeEtude.Modifie();
+    AfficheTitre();
 }
 
 bool TFormEtude::Avertissement() {

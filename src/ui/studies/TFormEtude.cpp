@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -206,8 +207,9 @@ void TFormEtude::PrepareMenus() {
         if (bouton == nullptr || c.Action == nullptr) continue;
         const QString conseil = bouton->toolTip();
         c.Action->setIcon(QIcon(QStringLiteral(":/icones/%1.svg").arg(QLatin1String(c.Image))));
+        // The button takes its hint again from the action at each enabling change.
+        c.Action->setToolTip(conseil);
         bouton->setDefaultAction(c.Action);
-        bouton->setToolTip(conseil);
         if (c.Action->menu() != nullptr) bouton->setPopupMode(QToolButton::InstantPopup);
     }
     c_.ButtonAffichage->setIcon(QIcon(QStringLiteral(":/icones/affichage.svg")));
@@ -328,6 +330,7 @@ void TFormEtude::ActionCar() {
     for (int k = 1; k <= NbCaractMax; ++k)
         c_.ButtonCar[static_cast<std::size_t>(k - 1)]->setText(LibelleCaract(k));
     FinActionCar();
+    AfficheTitre();
 }
 
 void TFormEtude::RemplitOnglets() {
@@ -470,8 +473,17 @@ void TFormEtude::FormShow(const char* titreMoteur, const char* titreGeneratrice)
     c_.PanelValeursMoteur->setVisible(moteur);
     c_.PanelValeursGene->setVisible(!moteur);
     c_.PanelValeusMeca->setVisible(true);
-    setWindowTitle(QString::fromUtf8(moteur ? titreMoteur : titreGeneratrice));
+    legende_ = QString::fromUtf8(moteur ? titreMoteur : titreGeneratrice);
     ActionCar();
+}
+
+void TFormEtude::AfficheTitre() {
+    if (legende_.isEmpty()) return; // not shown yet
+    // The study's file, and Qt's mark while the study differs from it.
+    const QString nom = QFileInfo(Q(etude_.NomFichier)).fileName();
+    setWindowTitle(legende_ + (nom.isEmpty() ? QString() : QStringLiteral(" - ") + nom) +
+                   QStringLiteral("[*]"));
+    setWindowModified(!etude_.Enregistre);
 }
 
 void TFormEtude::FormActivate() {

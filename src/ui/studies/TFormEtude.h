@@ -115,6 +115,8 @@ protected:
     // Every command that changes the study's content ends here, so that its recovery copy
     // follows.
     void Modifie();
+    // The caption of the study kind, the study's file name and whether it is saved.
+    void AfficheTitre();
 
     bool Acquisition() const;
     // What starting and stopping an acquisition do in both windows; each adds its own steps.
@@ -176,6 +178,7 @@ private:
     void RemplitOnglets();
 
     std::unique_ptr<QPrinter> imprimante_;
+    QString legende_;
     bool traceEnCours_ = false;
 };
 

@@ -107,9 +107,13 @@ private slots:
 
         // Plugged back: "Connecter" reconnects and the live values come back.
         c.Module->LignePerdueApres = -1;
-        c.Clique(c.ZYV2.get(), "ButtonConnecter");
+        Actionne(c.Trouve(c.ZYV2.get(), "ButtonConnecter"),
+                 QAccessibleActionInterface::pressAction());
         QTRY_VERIFY_WITH_TIMEOUT(!c.FormConnection->isVisible(), 8000);
         QTRY_COMPARE(c.Texte(c.ZYV2.get(), "ValVitesse"), QStringLiteral("3450 tr/min"));
+        QWidget* vitesse = c.Trouve(c.ZYV2.get(), "ValVitesse");
+        QCOMPARE(std::pair(Lu(vitesse), Lu(vitesse, QAccessible::Description)),
+                 std::pair(QStringLiteral("3450 tr/min"), QStringLiteral("Vitesse N")));
         QVERIFY(!c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
     }
 

@@ -10,11 +10,13 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPdfDocument>
 #include <QTabBar>
 #include <QToolButton>
+#include <QWindow>
 
 using namespace zyv;
 
@@ -55,7 +57,7 @@ private slots:
         const auto annule = SurDialogue([](QDialog* d) { d->reject(); });
         c.Clique(c.ZYV2.get(), "ButtonCaractMoteur");
         QTRY_VERIFY(*annule);
-        QCOMPARE(c.Fenetre->windowTitle(), QString::fromUtf8(TitreMoteur));
+        QCOMPARE(c.Fenetre->windowHandle()->title(), QString::fromUtf8(TitreMoteur));
         // Cancelled: no characteristic, so no start panel; one tab "Essai1".
         QVERIFY(!c.W("PanelBoutonsAcquisition")->isVisible());
         QCOMPARE(c.W<QTabBar>("TabControlCourbes")->tabText(0), QStringLiteral("Essai1"));
@@ -92,13 +94,20 @@ private slots:
         QCOMPARE(c.Services.Bips, 2);
         c.E->Courant().DernierPoint = 2;
         QCOMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("3100 tr/min"));
+        // Assistive technology reads each read-out's value, and what it measures as description.
+        QCOMPARE(std::pair(Lu(c.W("ValVitesse")), Lu(c.W("ValVitesse"), QAccessible::Description)),
+                 std::pair(QStringLiteral("3100 tr/min"), QStringLiteral("Vitesse")));
+        auto* y = c.Fenetre->CaractMachine[0]->findChild<QLabel*>(QStringLiteral("TextValeurY"));
+        QCOMPARE(Lu(y), y->text());
         c.Touche(Qt::Key_Escape);
         QVERIFY(!c.W("PanelManu")->isVisible());
         QCOMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("----"));
         c.Touche(Qt::Key_Space); // outside an acquisition: no point (the sort below sees three)
 
-        // The module goes silent: the first failed reading stops, the points stay.
-        QTest::mouseClick(c.W<QPushButton>("ButtonManu"), Qt::LeftButton);
+        // "Connexion" pressed by a screen reader; the module goes silent: the first failed
+        // reading stops, the points stay.
+        Actionne(c.W("ButtonManu"));
+        QCOMPARE(c.E->ModeAcquisition, 1);
         c.Module->LignePerdueApres = 0;
         QTRY_COMPARE_WITH_TIMEOUT(c.E->ModeAcquisition, 0, 5000);
         QVERIFY(!c.W<QPushButton>("ButtonManu")->isEnabled());
@@ -282,6 +291,76 @@ private slots:
         QMetaObject::invokeMethod(c.W<QMenu>("Edition1"), "aboutToShow");
         QVERIFY(!c.A("NouvelEssai1")->isEnabled());
         QCOMPARE(c.W<QTabBar>("TabControlCourbes")->count(), 5);
+    }
+
+    void conseilsTitreClavierEtBasculesAccessibles() {
+        Etude1 c;
+        const auto fait = AccepteCaract();
+        c.Clique(c.ZYV2.get(), "ButtonCaractMoteur");
+        QTRY_VERIFY(*fait);
+        c.Fenetre->activateWindow(); // the characteristic dialog was the last active window
+        QTRY_COMPARE(QApplication::activeWindow(), c.Fenetre.get());
+        // Every tool button keeps its hint through refreshes that disable and enable it.
+        const std::pair<const char*, const char*> conseils[] = {
+            {"ButtonEnregistrer", "Enregistrer un fichier"},
+            {"ButtonNouveauTravail", "Nouveau travail et suppression du travail en cours"},
+            {"ButtonImprimer", "Impression des caractéristiques"},
+            {"ButtonNouvellecaracteristique", "Nouvelle caractéristique d'étude"},
+            {"ButtonModificationcaracteristique", "Modification d'une caractéristique"},
+            {"ButtonSuppressioncaracteristique", "Suppression d'une caractéristique"},
+            {"ButtonNouvelEssai", "Nouvel essai"},
+            {"ButtonSupprimeEssai", "Suppression d'un essai"},
+            {"ToolButton6", "Modélisation des caractéristiques"},
+            {"ButtonCopierCar", "Copier les caractéristiques"},
+            {"ButtonCopierValeur", "Copier les valeurs"},
+            {"ButtonTrierlespoints", "Trier les points"},
+            {"ButtonInterpolation", "Interpolation"},
+            {"ButtonConfigMateriel", "Connexion module"},
+            {"ButtonAffichage", "Affichage des grandeurs électriques et mécaniques"},
+            {"ButtonCar1", "Visualisation de la caractéristique 1"},
+        };
+        for (int rafraichi = 0; rafraichi < 3; ++rafraichi) {
+            if (rafraichi == 1) AjoutePoint(*c.E);
+            if (rafraichi == 2) QMetaObject::invokeMethod(c.W<QMenu>("Edition1"), "aboutToShow");
+            c.Fenetre->ActionCar();
+            for (const auto& [bouton, conseil] : conseils)
+                QCOMPARE(c.W(bouton)->toolTip(), QString::fromUtf8(conseil));
+        }
+
+        // Ctrl+S from the comment edit saves under the name chosen; the title shows it, marked
+        // while the study differs from the file.
+        const auto titre = [&] { return c.Fenetre->windowHandle()->title(); };
+        const QString legende = QString::fromUtf8(TitreMoteur) + QStringLiteral(" - banc.ZYV");
+        auto* commentaire = c.W<QLineEdit>("EditCommentaire");
+        commentaire->setFocus();
+        c.Services.Choix = {c.Dossier.filePath(QStringLiteral("banc.ZYV")).toStdString()};
+        QTest::keyClick(commentaire, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(titre(), legende);
+        QTest::keyClicks(commentaire, QStringLiteral("24 V"));
+        QCOMPARE(titre(), legende + QStringLiteral("*"));
+        // "Titre" pressed by a screen reader; then Ctrl+S saves in place and Ctrl+P prints from
+        // the title's edit.
+        Actionne(c.W("ButtonTitre"));
+        auto* titreEtude = c.W<QLineEdit>("Edittitre");
+        QVERIFY(titreEtude->isVisible());
+        titreEtude->setFocus();
+        QTest::keyClick(titreEtude, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(std::pair(titre(), c.Services.DialoguesEnregistrement), std::pair(legende, 1));
+        c.Services.FichierPdf = c.Dossier.filePath(QStringLiteral("page.pdf"));
+        QTest::keyClick(titreEtude, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(QFileInfo(c.Services.FichierPdf).size() > 0);
+        // The other toggles pressed by a screen reader act as clicks.
+        Actionne(c.W("ButtonAffichage"));
+        QVERIFY(!c.W("AffichageValeur")->isVisible());
+        Actionne(c.W("ButtonCar1"));
+        QVERIFY(!c.E->Travail.Caract[1].Affiche && !c.Fenetre->CaractMachine[0]->isVisible());
+
+        // Opened again from the file: its name in the title, unmarked.
+        c.Fenetre->close();
+        c.Services.Choix = {c.Dossier.filePath(QStringLiteral("banc.ZYV")).toStdString()};
+        c.Clique(c.ZYV2.get(), "ButtonOuvrir");
+        QVERIFY(c.Fenetre->isVisible());
+        QCOMPARE(titre(), legende);
     }
 };
 

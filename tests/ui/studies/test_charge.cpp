@@ -3,6 +3,7 @@
 #include "core/data/Operations.h"
 #include "core/studies/ProfilCharge.h"
 #include "ui/Coquille.h"
+#include "ui/plot/CadreTrace.h"
 #include "ui/studies/TFormCharge.h"
 #include "ui/studies/TSelectCharge.h"
 
@@ -31,11 +32,12 @@ struct EtudeCharge : Coquille {
     template <typename T = QWidget> T* W(const char* nom) const {
         return Fenetre->findChild<T*>(QString::fromLatin1(nom));
     }
-    // "Connexion" then "Temporel": the cycle's first point is taken after the 1000 ms wait.
+    // "Connexion" then "Temporel", pressed by a screen reader: the cycle's first point is taken
+    // after the 1000 ms wait.
     void Demarre() {
-        QTest::mouseClick(W<QPushButton>("ButtonTemporel"), Qt::LeftButton);
+        Actionne(W("ButtonTemporel"));
         QTRY_COMPARE(E->MesureCourante[GNumero], 0);
-        QTest::mouseClick(W<QPushButton>("ButtonAcquisitionAutomatique"), Qt::LeftButton);
+        Actionne(W("ButtonAcquisitionAutomatique"));
         QCOMPARE(E->Courant().DernierPoint, 0);
     }
 };
@@ -54,6 +56,11 @@ private slots:
         QTRY_COMPARE(c.W<QLabel>("ValVitesse")->text(), QStringLiteral("3450 tr/min"));
         QCOMPARE(c.E->Courant().DernierPoint, -1);
         QCOMPARE(c.W<QLabel>("ValTemps")->text(), QStringLiteral("----"));
+        // Read-outs are read by their values: the column's and the time trace's.
+        QCOMPARE(std::pair(Lu(c.W("ValVitesse")), Lu(c.W("ValVitesse"), QAccessible::Description)),
+                 std::pair(QStringLiteral("3450 tr/min"), QStringLiteral("Vitesse")));
+        auto* y = c.Fenetre->CaractMachine[0]->findChild<QLabel*>(QStringLiteral("TextValeurY"));
+        QVERIFY(Lu(y) == y->text() && y->text().contains(QStringLiteral("tr/min")));
         QTest::keyClick(c.Fenetre.get(), Qt::Key_Space);
         const TEssai& un = c.E->Courant();
         QCOMPARE(std::tuple(un.DernierPoint, un.Valeur(GTemps, 0), un.Valeur(GVitesse, 0)),
@@ -112,6 +119,8 @@ private slots:
         c.Module->LignePerdueApres = 0;
         QTRY_COMPARE(c.E->ModeAcquisition, 0);
         QCOMPARE(c.E->Courant().DernierPoint, 0);
+        auto* moyenne = c.Fenetre->CaractMachine[0]->findChild<QLabel*>(QStringLiteral("TextVal1"));
+        QCOMPARE(Lu(moyenne), moyenne->text());
 
         // Two plots are stacked.
         c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
