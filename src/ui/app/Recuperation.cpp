@@ -80,6 +80,12 @@ std::vector<std::string> Recuperation::Abandonnees() const {
     for (fs::directory_iterator i(propre.parent_path(), ec), fin; !ec && i != fin;
          i.increment(ec)) {
         const std::string nom = i->path().filename().string();
+        if (nom.starts_with(DebutNom) && nom.ends_with(std::string(FinNom) + ".lock")) {
+            // Left by a program killed before its first copy: probing it clears it away.
+            const std::string copie = i->path().string().substr(0, i->path().string().size() - 5);
+            if (!fs::exists(copie, ec)) Verrou(copie)->tryLock(0);
+            continue;
+        }
         if (i->path() == propre || !nom.starts_with(DebutNom) || !nom.ends_with(FinNom) ||
             !i->is_regular_file(ec))
             continue;

@@ -187,16 +187,15 @@ TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
     EXPECT_NE(texte.find("\r\n0\t1,500\t"), std::string::npos);
 
     // Fields from a crafted file add no row or column, send no escape, run no formula.
-    e->Travail.Essai(1).Commentaire.Affecte("=1+1\r\n\x1B[2J");
+    e->Travail.Essai(1).Commentaire.Affecte("=1+1\r\n\x1B[2J\x81\x7F\xA0"); // C1, DEL, NBSP
     e->Travail.Grandeurs[2].Symbole.Affecte("C\t2");
     e->Travail.Grandeurs[3].Unite.Affecte("W\n");
     const std::string hostile = TexteValeurs(*e, -1);
     EXPECT_EQ(hostile.substr(0, hostile.find('\n', 40) + 1),
-              "Essai 1\t'=1+1   [2J\r\nN°\tN\tC 2\tPM\tUm\tIm\tPEm\tRd\tUg\tIg\tPEg\tRd\tt\r\n");
+              "Essai 1\t'=1+1   [2J  \u00A0\r\nN°\tN\tC 2\tPM\tUm\tIm\tPEm\tRd\tUg\tIg\tPEg\tRd\tt\r\n");
     EXPECT_NE(hostile.find("\t(mN.m)\t(W )\t"), std::string::npos);
-    EXPECT_EQ(
-        TexteEquation(e->Travail, ModeleAXB, GVitesse, GCouple, {}, {1, 0}, {2, 0}).find('\t'),
-        std::string::npos);
+    EXPECT_EQ(TexteEquation(e->Travail, ModeleAXB, GVitesse, GCouple, {}, {1, 0}, {2, 0}),
+              "C 2 =   100 x N + 0,2");
 }
 
 TEST(ZyvExport, ValuesAndModelEquationsOfASavedStudyOrTheError) {

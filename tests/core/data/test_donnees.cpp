@@ -294,19 +294,6 @@ TEST(Cp1252, EveryByteSurvivesATripThroughUtf8AndTheRestBecomesQuestionMarks) {
         {"\xC0\xAF", "??"},       // overlong form
         {"\xED\xA0\x80", "???"}}; // surrogate
     for (auto [entree, sortie] : cas) EXPECT_EQ(Utf8VersCp1252(entree), sortie) << entree;
-
-    // A field written into a table or a page: no control character, no formula.
-    const std::tuple<const char*, const char*, const char*> champs[] = {
-        {"a\tb\r\nc", "a b  c", "a b  c"},
-        {"\x1B[2J\x7F", " [2J ", " [2J "},
-        {"x\xC2\x85y\xC2\xA0", "x y\xC2\xA0", "x y\xC2\xA0"}, // C1 NEL; NBSP stays
-        {"=SOMME(A1)", "'=SOMME(A1)", "=SOMME(A1)"},
-        {"a=b", "a=b", "a=b"},
-        {"", "", ""}};
-    for (auto [entree, table, page] : champs) {
-        EXPECT_EQ(ChampEcrit(entree), table) << entree;
-        EXPECT_EQ(ChampEcrit(entree, false), page) << entree;
-    }
 }
 
 TEST_F(Fichiers, StudyFilesAreLaidOutFieldByFieldAndReadBackWhole) {

@@ -155,6 +155,10 @@ private slots:
         QVERIFY(dossier.mkdir("Recuperation-4.ZYV"));
         QCOMPARE(
             mkfifo(QFile::encodeName(dossier.filePath("Recuperation-5.ZYV")).constData(), 0600), 0);
+        QFile verrou(dossier.filePath("Recuperation-6.ZYV.lock")); // its program killed
+        QVERIFY(verrou.open(QIODevice::WriteOnly) &&
+                verrou.write("999999\nzyv\n" + QSysInfo::machineHostName().toUtf8() + "\n") > 0);
+        verrou.close();
         p.Services.ReponsesQuestion = {false, false};
         p.Services.Avertissements.clear();
         p.DemarreSansModule();
@@ -163,6 +167,7 @@ private slots:
         QVERIFY(vivante.Presente());
         QCOMPARE(p.Services.Avertissements, std::vector<std::string>{});
         QVERIFY(QFileInfo(dossier.filePath("Recuperation-4.ZYV")).isDir());
+        QVERIFY(!verrou.exists());
     }
 
     // The program killed during an acquisition; started again, it recovers every point taken
