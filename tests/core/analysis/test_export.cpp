@@ -191,8 +191,9 @@ TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
     e->Travail.Grandeurs[2].Symbole.Affecte("C\t2");
     e->Travail.Grandeurs[3].Unite.Affecte("W\n");
     const std::string hostile = TexteValeurs(*e, -1);
-    EXPECT_EQ(hostile.substr(0, hostile.find('\n', 40) + 1),
-              "Essai 1\t'=1+1   [2J  \u00A0\r\nN°\tN\tC 2\tPM\tUm\tIm\tPEm\tRd\tUg\tIg\tPEg\tRd\tt\r\n");
+    EXPECT_EQ(
+        hostile.substr(0, hostile.find('\n', 40) + 1),
+        "Essai 1\t'=1+1   [2J  \u00A0\r\nN°\tN\tC 2\tPM\tUm\tIm\tPEm\tRd\tUg\tIg\tPEg\tRd\tt\r\n");
     EXPECT_NE(hostile.find("\t(mN.m)\t(W )\t"), std::string::npos);
     EXPECT_EQ(TexteEquation(e->Travail, ModeleAXB, GVitesse, GCouple, {}, {1, 0}, {2, 0}),
               "C 2 =   100 x N + 0,2");
