@@ -9,7 +9,9 @@
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -55,6 +57,7 @@ std::optional<int> Grandeur(const zyv::TTravail& w, const std::string& q, std::s
 } // namespace
 
 int main(int argc, char** argv) {
+    zyv::IgnoreLimiteTailleFichier();
     std::optional<std::string> fichier, modele, qx, qy;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -95,7 +98,11 @@ int main(int argc, char** argv) {
     }
     // Binary write: the CR LF line ends are part of the text.
     if (std::fwrite(texte.data(), 1, texte.size(), stdout) != texte.size() ||
-        std::fflush(stdout) != 0)
+        std::fflush(stdout) != 0) {
+        const int erreur = errno;
+        std::cerr << "zyv-export: écriture de la sortie impossible : " << std::strerror(erreur)
+                  << '\n';
         return 1;
+    }
     return 0;
 }

@@ -10,13 +10,13 @@ namespace {
 void AjouteTable(std::string& s, const TTravail& w, int t) {
     for (int q = 0; q < NbGrandeurs; ++q) {
         if (q > 0) s += '\t';
-        s += Cp1252VersUtf8(w.Grandeurs[q].Symbole.Texte());
+        s += ChampEcrit(Cp1252VersUtf8(w.Grandeurs[q].Symbole.Texte()));
     }
     s += "\r\n";
-    s += Cp1252VersUtf8(w.Grandeurs[0].Unite.Texte());
+    s += ChampEcrit(Cp1252VersUtf8(w.Grandeurs[0].Unite.Texte()));
     for (int q = 1; q < NbGrandeurs; ++q) {
         s += '\t';
-        const std::string unite = Cp1252VersUtf8(w.Grandeurs[q].Unite.Texte());
+        const std::string unite = ChampEcrit(Cp1252VersUtf8(w.Grandeurs[q].Unite.Texte()));
         if (!unite.empty()) s += "(" + unite + ")";
     }
     s += "\r\n";
@@ -39,7 +39,7 @@ std::string TexteValeurs(const Etude& e, int essai) {
         for (int t = 1; t <= NbEssaisMax; ++t) {
             if (w.Essai(t).DernierPoint < 0) continue;
             s += "Essai " + std::to_string(t) + "\t" +
-                 Cp1252VersUtf8(w.Essai(t).Commentaire.Texte()) + "\r\n";
+                 ChampEcrit(Cp1252VersUtf8(w.Essai(t).Commentaire.Texte())) + "\r\n";
             AjouteTable(s, w, t);
         }
     } else if (essai >= 1 && essai <= NbEssaisMax) {

@@ -21,8 +21,8 @@ std::string TexteEquation(const TTravail& w, int type, int grandeurX, int grande
     const TGrandeur& gy = w.Grandeurs[grandeurY];
     // The decimals a file may carry are bounded as for the values table.
     const int dx = std::clamp(gx.Decimales, 0, 20), dy = std::clamp(gy.Decimales, 0, 20);
-    const std::string x = Cp1252VersUtf8(gx.Symbole.Texte());
-    const std::string debut = Cp1252VersUtf8(gy.Symbole.Texte()) + " = ";
+    const std::string x = ChampEcrit(Cp1252VersUtf8(gx.Symbole.Texte()), false);
+    const std::string debut = ChampEcrit(Cp1252VersUtf8(gy.Symbole.Texte()), false) + " = ";
     const TNombreDec echelle1{1, dx - dy}, echelle0{1, -dy};
     switch (type) {
     case ModeleAX:

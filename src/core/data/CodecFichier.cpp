@@ -285,6 +285,7 @@ bool DecodeConfig(TConfiguration& c, std::span<const std::uint8_t> octets) {
         if (longueur > c.NomPort.Capacite && octets.size() >= TailleConfig + 1 + longueur) {
             const auto* debut = reinterpret_cast<const char*>(octets.data() + TailleConfig + 1);
             c.NomPortComplet.assign(debut, longueur);
+            c.NomPortComplet.resize(std::min(longueur, c.NomPortComplet.find('\0')));
             // Kept only when a 16-byte writer has not changed the port since.
             if (c.Port() != c.NomPortComplet) c.NomPortComplet.clear();
         }

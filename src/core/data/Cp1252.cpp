@@ -97,4 +97,23 @@ std::string Utf8VersCp1252(std::string_view texte) {
     return s;
 }
 
+std::string ChampEcrit(std::string_view utf8, bool tableur) {
+    std::string s;
+    s.reserve(utf8.size() + 1);
+    if (tableur && !utf8.empty() && utf8.front() == '=') s += '\'';
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto o = static_cast<std::uint8_t>(utf8[i]);
+        const bool c1 = o == 0xC2 && i + 1 < utf8.size() &&
+                        static_cast<std::uint8_t>(utf8[i + 1]) >= 0x80 &&
+                        static_cast<std::uint8_t>(utf8[i + 1]) <= 0x9F;
+        if (o < 0x20 || o == 0x7F || c1) {
+            s += ' ';
+            i += c1 ? 1 : 0;
+        } else {
+            s += utf8[i];
+        }
+    }
+    return s;
+}
+
 } // namespace zyv

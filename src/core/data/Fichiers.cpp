@@ -3,59 +3,105 @@
 #include "core/data/CodecFichier.h"
 #include "core/data/Operations.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
-#include <QString>
-
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zyv {
 
 namespace {
 
 // Relative names are taken from the start-up directory, whatever the current one is now.
-QString Chemin(const Etude& e, const std::string& nom) {
-    const QString q = QString::fromStdString(nom);
-    if (e.RepertoireProgramme.empty() || QDir::isAbsolutePath(q)) return q;
-    return QDir(QString::fromStdString(e.RepertoireProgramme)).filePath(q);
+// Names are the file system's own bytes, whatever their encoding.
+std::string Chemin(const Etude& e, const std::string& nom) {
+    if (e.RepertoireProgramme.empty() || std::filesystem::path(nom).is_absolute()) return nom;
+    return (std::filesystem::path(e.RepertoireProgramme) / nom).string();
 }
 
-bool LitOctets(const QString& chemin, std::size_t maximum, QByteArray& octets) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    octets = f.read(static_cast<qint64>(maximum));
-    return f.error() == QFileDevice::NoError;
+bool EcritTout(int fd, const std::uint8_t* p, std::size_t n) {
+    while (n > 0) {
+        const ssize_t k = ::write(fd, p, n);
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) return false;
+        p += k;
+        n -= static_cast<std::size_t>(k);
+    }
+    return true;
+}
+
+// Opened without blocking and refused unless a regular file: a FIFO or a device named like a
+// study would otherwise hang the caller in open or read.
+bool LitOctets(const std::string& chemin, std::size_t maximum, std::vector<std::uint8_t>& octets) {
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    octets.clear();
+    while (ok && octets.size() < maximum) {
+        const std::size_t avant = octets.size();
+        octets.resize(std::min(maximum, avant + 65536));
+        const ssize_t k = ::read(fd, octets.data() + avant, octets.size() - avant);
+        if (k < 0 && errno == EINTR) {
+            octets.resize(avant);
+            continue;
+        }
+        octets.resize(avant + static_cast<std::size_t>(std::max<ssize_t>(k, 0)));
+        if (k <= 0) {
+            ok = k == 0;
+            break;
+        }
+    }
+    ::close(fd);
+    return ok;
 }
 
 // The new content goes to a temporary file next to the target and replaces it only once it
-// is complete, so a failed save never costs the previous good file.
-bool EcritOctets(const QString& chemin, const std::vector<std::uint8_t>& octets) {
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    const auto taille = static_cast<qint64>(octets.size());
-    // The explicit flush matters: Qt 6.4 commits a file whose last buffered write failed.
-    if (f.write(reinterpret_cast<const char*>(octets.data()), taille) != taille || !f.flush() ||
-        f.error() != QFileDevice::NoError) {
-        f.cancelWriting();
-        return false;
+// is complete, so a failed save never costs the previous good file. A link is followed, so the
+// file it names gets the new content.
+bool EcritOctets(const std::string& nom, const std::vector<std::uint8_t>& octets) {
+    std::error_code ec;
+    std::filesystem::path cible(nom);
+    if (std::filesystem::is_symlink(cible, ec)) {
+        const auto vraie = std::filesystem::weakly_canonical(cible, ec);
+        if (ec) return false;
+        cible = vraie;
     }
-    return f.commit();
-}
+    struct stat st {};
+    const bool existe = ::stat(cible.c_str(), &st) == 0;
+    if (existe && !S_ISREG(st.st_mode)) return false;
 
-std::span<const std::uint8_t> Vue(const QByteArray& a) {
-    return {reinterpret_cast<const std::uint8_t*>(a.constData()),
-            static_cast<std::size_t>(a.size())};
+    static std::atomic<unsigned> compteur{0};
+    std::string temporaire;
+    int fd = -1;
+    for (int essai = 0; fd < 0 && essai < 100; ++essai) {
+        temporaire = cible.string() + "." + std::to_string(::getpid()) + "-" +
+                     std::to_string(compteur++) + ".tmp";
+        // Created as any new file of the user (umask applies), unless the old file says better.
+        fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+    bool ok = (!existe || ::fchmod(fd, st.st_mode & 07777) == 0) &&
+              EcritTout(fd, octets.data(), octets.size()) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporaire.c_str(), cible.c_str()) == 0;
+    if (!ok) ::unlink(temporaire.c_str());
+    return ok;
 }
 
 } // namespace
 
 bool LireConfig(Etude& e, Messages& m) {
     e.Config = TConfiguration{};
-    QByteArray octets;
+    std::vector<std::uint8_t> octets;
     bool ok = LitOctets(Chemin(e, NomFichierConfig), TailleMaxConfig, octets);
-    if (ok) ok = DecodeConfig(e.Config, Vue(octets));
+    if (ok) ok = DecodeConfig(e.Config, octets);
     if (!ok) m.Avertissement(MessageErreurLecture);
     return ok;
 }
@@ -69,12 +115,12 @@ bool EcrireConfig(const Etude& e, Messages& m) {
 bool LireTravail(Etude& e, const std::string& nom, Messages& m) {
     NouveauTravail(e);
     e.NomFichier = nom;
-    QByteArray octets;
+    std::vector<std::uint8_t> octets;
     bool ok = LitOctets(Chemin(e, nom), TailleMaxTravail, octets);
     if (ok) {
         // Decoded aside, so that a bad file leaves nothing of itself in the document.
         auto lu = std::make_unique<TTravail>(e.Travail);
-        ok = DecodeTravail(*lu, Vue(octets));
+        ok = DecodeTravail(*lu, octets);
         if (ok) e.Travail = *lu;
     }
     e.Enregistre = true;
@@ -89,7 +135,7 @@ bool LireTravail(Etude& e, const std::string& nom, Messages& m) {
 
 bool EcrireTravail(Etude& e, const std::string& nom, Messages& m) {
     e.NomFichier = nom;
-    if (EcritImageTravail(e.Travail, Chemin(e, nom).toStdString())) {
+    if (EcritImageTravail(e.Travail, Chemin(e, nom))) {
         e.Enregistre = true;
         return true;
     }
@@ -99,7 +145,11 @@ bool EcrireTravail(Etude& e, const std::string& nom, Messages& m) {
 }
 
 bool EcritImageTravail(const TTravail& t, const std::string& chemin) {
-    return EcritOctets(QString::fromStdString(chemin), EncodeTravail(t));
+    return EcritOctets(chemin, EncodeTravail(t));
+}
+
+void IgnoreLimiteTailleFichier() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 } // namespace zyv

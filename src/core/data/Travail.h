@@ -135,12 +135,14 @@ struct TConfiguration {
     // empty when NomPort holds the whole name.
     std::string NomPortComplet;
 
-    // The name to open: the full one when it still extends NomPort, else the six-byte one.
+    // The name to open: the full one when it still extends NomPort, else the six-byte one; a
+    // length byte past the name's bytes stops at the first NUL, which no device name holds.
     std::string Port() const {
+        std::string nom = NomPort.Texte();
         if (NomPortComplet.size() > NomPort.Capacite && NomPort.Longueur == NomPort.Capacite &&
-            NomPortComplet.compare(0, NomPort.Capacite, NomPort.Texte()) == 0)
-            return NomPortComplet;
-        return NomPort.Texte();
+            NomPortComplet.compare(0, NomPort.Capacite, nom) == 0)
+            nom = NomPortComplet;
+        return nom.substr(0, nom.find('\0'));
     }
     // Chooses a port: the first six bytes in NomPort, the whole name aside when it is longer.
     void ChoisitPort(std::string_view nom) {
@@ -159,7 +161,7 @@ struct Etude {
     TMesure MesureCourante{-1};
     std::string RepertoireProgramme; // UTF-8 path
     std::string RepertoireAide;      // UTF-8 path of the folder holding the guide
-    std::string NomFichier;          // UTF-8 path
+    std::string NomFichier;          // file-system bytes (QFile::encodeName)
     bool Enregistre = true;
     TConfiguration Config;
     std::int32_t Temps0 = 0;

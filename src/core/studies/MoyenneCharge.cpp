@@ -18,7 +18,7 @@ std::int64_t Divise(std::int64_t a, std::int64_t b) {
 }
 
 std::string Texte(std::int32_t v, const TGrandeur& g) {
-    return FormatEntier(v, g.Decimales) + " " + Cp1252VersUtf8(g.Unite.Texte());
+    return FormatEntier(v, g.Decimales) + " " + ChampEcrit(Cp1252VersUtf8(g.Unite.Texte()), false);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/app/Application.h"
 
+#include "core/data/Fichiers.h"
 #include "core/data/Travail.h"
 #include "core/link/ConfigCom.h"
 #include "core/link/Horloge.h"
@@ -31,6 +32,7 @@
 namespace zyv {
 
 int LanceApplication(int argc, char** argv) {
+    IgnoreLimiteTailleFichier();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZYV"));
     // The menu entry's icon, on every window too.

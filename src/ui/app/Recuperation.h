@@ -1,11 +1,13 @@
 // Crash recovery: while the study has changes the user has not saved, a copy of it is kept in
 // the user's data folder, so that a program killed or a laptop gone flat costs at most the
-// last second of work. The copy is offered back at the next start.
+// last second of work. Each running program keeps its own copy, guarded by a lock file; a start
+// offers back only the copies whose program is no longer running.
 #pragma once
 
 #include "core/data/Messages.h"
 #include "core/data/Travail.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QTimer>
 #include <condition_variable>
@@ -13,6 +15,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace zyv {
 
@@ -21,7 +24,8 @@ inline constexpr const char* MessageRecuperation =
 
 // The program's folder in the user's application data (UTF-8), created when missing.
 std::string DossierDonneesUtilisateur();
-// Where the recovery copy of this user's study lives.
+// Where this run keeps its copy (file-system bytes): named after the process, in the folder
+// above, beside the copies of other runs.
 std::string CheminRecuperation();
 
 // One per run. Copies are taken on the user-interface thread (a plain copy of the document)
@@ -34,21 +38,27 @@ public:
     // milliseconds, keeping every change on disk less than a second after it was made.
     static constexpr int DelaiCopie = 750;
 
+    // chemin: this run's copy; the copies of other runs are those beside it named like it.
     Recuperation(Etude& e, std::string chemin, QObject* parent = nullptr);
     // Lets the last request reach the disk.
     ~Recuperation() override;
 
     const std::string& Chemin() const { return chemin_; }
     bool Presente() const;
+    // The copies left by runs no longer running, newest first. Only regular files: anything
+    // else named like a copy is not offered.
+    std::vector<std::string> Abandonnees() const;
+    // Deletes a copy another run left; false when a running program has taken it meanwhile.
+    bool Jette(const std::string& abandonnee);
 
     // The study has changed. A steady stream of changes still gets a copy every DelaiCopie.
     void Modifie();
     // The study matches a file or is new: the copy goes, and any copy not yet taken with it.
     void Efface();
-    // Replaces the study with the copy, unsaved and without a file name, so that the save
-    // prompt will ask for one. An unreadable copy is reported, removed, and leaves an empty
-    // study.
-    bool Recupere(Messages& m);
+    // Replaces the study with the copy another run left, unsaved and without a file name, so
+    // that the save prompt will ask for one; the copy becomes this run's. An unreadable copy is
+    // reported, removed, and leaves an empty study.
+    bool Recupere(Messages& m, const std::string& abandonnee);
     // Waits until the file reflects every request made so far.
     void Termine();
 
@@ -60,6 +70,7 @@ private:
 
     Etude& etude_;
     std::string chemin_;
+    std::unique_ptr<QLockFile> proprietaire_;
     QTimer minuterie_;
 
     std::mutex verrou_;

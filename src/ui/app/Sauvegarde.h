@@ -5,11 +5,15 @@
 #include "core/data/Travail.h"
 #include "ui/app/Services.h"
 
+#include <string>
+
 namespace zyv {
 
 class Recuperation;
 
 inline constexpr const char* MessageFichierModifie = "Fichier modifié. Voulez-vous l'enregistrer?";
+// NOM: the chosen file's name as the dialog shows it, with its extension.
+std::string MessageRemplacer(const std::string& nom);
 
 class Sauvegarde {
 public:
@@ -19,7 +23,8 @@ public:
 
     // True when the caller may go on replacing or leaving the study.
     bool Avertissement();
-    // Return true when the study was written.
+    // Return true when the study was written. "Enregistrer sous" proposes the study's own name
+    // and asks before replacing any other existing file.
     bool Enregistrer();
     bool EnregistrerSous();
     // Empties the study but keeps its kind; false when the prompt stopped it.

@@ -15,8 +15,8 @@ namespace zyv {
 
 // One file dialog of the program and what it remembers between runs of it.
 struct DialogueFichier {
-    std::string RepertoireInitial; // UTF-8
-    std::string NomFichier;        // UTF-8; the last name chosen, cleared by "Nouveau travail"
+    std::string RepertoireInitial; // file-system bytes (QFile::encodeName)
+    std::string NomFichier;        // the same; the last name chosen, cleared by "Nouveau travail"
     std::string ExtensionDefaut = "ZYV";
     std::string Filtre = "ZYV|*.ZYV"; // description|pattern
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
@@ -34,14 +35,16 @@ bool LanceDialogue(DialogueFichier& d, QFileDialog::AcceptMode mode) {
     dlg.setAcceptMode(mode);
     dlg.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                     : QFileDialog::AnyFile);
-    // The study windows save over an existing file without asking, as they always did.
+    // The save commands ask themselves, and not about the study's own file.
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     dlg.setNameFilter(FiltreQt(d.Filtre));
     dlg.setDefaultSuffix(Q(d.ExtensionDefaut));
-    dlg.setDirectory(Q(d.RepertoireInitial));
-    if (!d.NomFichier.empty()) dlg.selectFile(Q(d.NomFichier));
+    // Names cross to the core as the file system's bytes.
+    dlg.setDirectory(QFile::decodeName(QByteArray::fromStdString(d.RepertoireInitial)));
+    if (!d.NomFichier.empty())
+        dlg.selectFile(QFile::decodeName(QByteArray::fromStdString(d.NomFichier)));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
-    d.NomFichier = dlg.selectedFiles().constFirst().toStdString();
+    d.NomFichier = QFile::encodeName(dlg.selectedFiles().constFirst()).toStdString();
     return true;
 }
 

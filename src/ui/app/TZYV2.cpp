@@ -113,12 +113,16 @@ void TZYV2::FormShow() {
 
 void TZYV2::ProposeRecuperation() {
     Recuperation* copie = SauvegardeEtude.Copie();
-    if (copie == nullptr || !copie->Presente()) return;
-    if (!services_.Question(MessageRecuperation)) {
-        copie->Efface();
+    if (copie == nullptr) return;
+    // Only copies of programs no longer running: "Non" deletes that copy alone.
+    for (const std::string& abandonnee : copie->Abandonnees()) {
+        if (!services_.Question(MessageRecuperation)) {
+            copie->Jette(abandonnee);
+            continue;
+        }
+        if (copie->Recupere(services_, abandonnee)) OuvreEtude(etude_.Travail.TypeEtude);
         return;
     }
-    if (copie->Recupere(services_)) OuvreEtude(etude_.Travail.TypeEtude);
 }
 
 void TZYV2::setbuttonConnecter() {
@@ -159,8 +163,8 @@ std::string TZYV2::TexteValeurs() const {
     bool premier = true;
     for (int q : OrdreCopie) {
         const std::string sep = premier ? "" : "\t";
-        const std::string unite = Cp1252VersUtf8(grandeurs[q].Unite.Texte());
-        symboles += sep + Cp1252VersUtf8(grandeurs[q].Symbole.Texte());
+        const std::string unite = ChampEcrit(Cp1252VersUtf8(grandeurs[q].Unite.Texte()));
+        symboles += sep + ChampEcrit(Cp1252VersUtf8(grandeurs[q].Symbole.Texte()));
         unites += sep + (unite.empty() && !premier ? std::string() : "(" + unite + ")");
         valeurs += sep + FormatEntier(etude_.MesureCourante[q], grandeurs[q].Decimales);
         premier = false;

@@ -31,7 +31,7 @@ constexpr int Quadrants[9][4] = {
 };
 
 QString Texte(const auto& chaine) {
-    return QString::fromStdString(Cp1252VersUtf8(chaine.Texte()));
+    return QString::fromStdString(ChampEcrit(Cp1252VersUtf8(chaine.Texte()), false));
 }
 
 bool GrandeurValide(int q) {
@@ -157,8 +157,8 @@ void CadreTrace::cfgaxe(TGraphe& g) {
         c_.ZoomY->setValue(ZoomMax - zy);
     }
     const auto configure = [](TaxeC& c, const TGrandeur& q) {
-        c.Nom = Cp1252VersUtf8(q.Symbole.Texte());
-        c.Unite = Cp1252VersUtf8(q.Unite.Texte());
+        c.Nom = ChampEcrit(Cp1252VersUtf8(q.Symbole.Texte()), false);
+        c.Unite = ChampEcrit(Cp1252VersUtf8(q.Unite.Texte()), false);
         c.Exposant = q.Exposant;
         c.Decimales = q.Decimales;
     };
@@ -339,10 +339,10 @@ std::string CadreTrace::TexteValeurs() const {
     if (k == nullptr) return {};
     const TGrandeur& gx = Grandeur(k->GrandeurX);
     const TGrandeur& gy = Grandeur(k->GrandeurY);
-    const std::string ux = Cp1252VersUtf8(gx.Unite.Texte());
-    const std::string uy = Cp1252VersUtf8(gy.Unite.Texte());
-    std::string t =
-        Cp1252VersUtf8(gx.Symbole.Texte()) + "\t" + Cp1252VersUtf8(gy.Symbole.Texte()) + "\r\n";
+    const std::string ux = ChampEcrit(Cp1252VersUtf8(gx.Unite.Texte()));
+    const std::string uy = ChampEcrit(Cp1252VersUtf8(gy.Unite.Texte()));
+    std::string t = ChampEcrit(Cp1252VersUtf8(gx.Symbole.Texte())) + "\t" +
+                    ChampEcrit(Cp1252VersUtf8(gy.Symbole.Texte())) + "\r\n";
     t += ux.empty() ? "\t" : "(" + ux + ")\t";
     t += uy.empty() ? "\r\n" : "(" + uy + ")\r\n";
     const TEssai* essai = EssaiCourant();

@@ -63,7 +63,7 @@ void TFormEtude::Imprimer1Click() {
     SurfacePage page(imprimante);
     const auto [w, l, h] = MiseEnPageImpression(imprimante.width(), imprimante.height());
 
-    const std::string titre = Cp1252VersUtf8(etude_.Travail.Titre.Texte());
+    const std::string titre = ChampEcrit(Cp1252VersUtf8(etude_.Travail.Titre.Texte()), false);
     page.ChoisitPolice({"arial", 12, 0});
     page.Texte((w - page.LargeurTexte(titre)) / 2, page.HauteurTexte(titre), titre);
 
@@ -72,7 +72,8 @@ void TFormEtude::Imprimer1Click() {
         page.ChoisitPolice({"arial", 9, blanc[static_cast<std::size_t>(IndiceAxes + t)]});
         const int x = ((t - 1) * w) / 5 + l;
         page.Texte(x, (h * 37 / 20) / 2, "Essai " + std::to_string(t));
-        page.Texte(x, h * 19 / 20, Cp1252VersUtf8(etude_.Travail.Essai(t).Commentaire.Texte()));
+        page.Texte(x, h * 19 / 20,
+                   ChampEcrit(Cp1252VersUtf8(etude_.Travail.Essai(t).Commentaire.Texte()), false));
     }
 
     PourChaqueAffichee({l, h / 20, w, h * 17 / 20}, [&page](CadreTrace& cadre, const TRectDim& r) {

@@ -12,7 +12,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <utility>
 
 using namespace zyv;
@@ -32,11 +35,13 @@ struct SansMessages : Messages {
     void Avertissement(const std::string&) override {}
 };
 
-// Exit code, standard output and trimmed standard error of zyv-export.
-std::tuple<int, std::string, std::string> Lance(const QStringList& arguments) {
+// Exit code, standard output and trimmed standard error of zyv-export (-1: killed or hung).
+std::tuple<int, std::string, std::string>
+Lance(const QStringList& arguments, const std::function<void(QProcess&)>& prepare = {}) {
     QProcess p;
+    if (prepare) prepare(p);
     p.start(QStringLiteral(ZYV_EXPORT_CHEMIN), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
+    EXPECT_TRUE(p.waitForFinished(20000));
     const int code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     return {code, p.readAllStandardOutput().toStdString(),
             p.readAllStandardError().trimmed().toStdString()};
@@ -180,6 +185,18 @@ TEST(TexteValeurs, AllTrialsSkipEmptyOnesAndEndEveryLineWithCrLf) {
     EXPECT_EQ(texte.substr(0, texte.find('\t', 8)), "N°\tN\t€");
     EXPECT_NE(texte.find("\r\n#\t(tr/min)\t"), std::string::npos);
     EXPECT_NE(texte.find("\r\n0\t1,500\t"), std::string::npos);
+
+    // Fields from a crafted file add no row or column, send no escape, run no formula.
+    e->Travail.Essai(1).Commentaire.Affecte("=1+1\r\n\x1B[2J\x81\x7F\xA0"); // C1, DEL, NBSP
+    e->Travail.Grandeurs[2].Symbole.Affecte("C\t2");
+    e->Travail.Grandeurs[3].Unite.Affecte("W\n");
+    const std::string hostile = TexteValeurs(*e, -1);
+    EXPECT_EQ(
+        hostile.substr(0, hostile.find('\n', 40) + 1),
+        "Essai 1\t'=1+1   [2J  \u00A0\r\nN°\tN\tC 2\tPM\tUm\tIm\tPEm\tRd\tUg\tIg\tPEg\tRd\tt\r\n");
+    EXPECT_NE(hostile.find("\t(mN.m)\t(W )\t"), std::string::npos);
+    EXPECT_EQ(TexteEquation(e->Travail, ModeleAXB, GVitesse, GCouple, {}, {1, 0}, {2, 0}),
+              "C 2 =   100 x N + 0,2");
 }
 
 TEST(ZyvExport, ValuesAndModelEquationsOfASavedStudyOrTheError) {
@@ -224,6 +241,39 @@ TEST(ZyvExport, ValuesAndModelEquationsOfASavedStudyOrTheError) {
             << erreur;
     }
     EXPECT_EQ(std::get<0>(Lance({})), 2);
+
+    // A name that is not UTF-8, "laté.ZYV" in Latin-1, as the shell hands it over.
+    const std::string latin1 = dossier.path().toStdString() + "/lat\xE9.ZYV";
+    ASSERT_EQ(std::rename(chemin.toStdString().c_str(), latin1.c_str()), 0);
+    QProcess shell;
+    shell.setWorkingDirectory(dossier.path());
+    shell.start("/bin/sh", {"-c", "exec \"$0\" \"$(printf 'lat\\351.ZYV')\"", ZYV_EXPORT_CHEMIN});
+    ASSERT_TRUE(shell.waitForFinished(20000));
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+    EXPECT_EQ(shell.readAllStandardOutput().toStdString(), TexteValeurs(*e, -1));
+
+    // An output past the file-size limit or onto a full device: a failure that says why.
+    const QString sortieFichier = dossier.filePath("sortie.txt");
+    const std::function<void(QProcess&)> sorties[] = {
+        [&](QProcess& p) {
+            p.setStandardOutputFile(sortieFichier);
+            p.setChildProcessModifier([] {
+                const rlimit limite{1000, 1000};
+                setrlimit(RLIMIT_FSIZE, &limite);
+            });
+        },
+        [](QProcess& p) { p.setStandardOutputFile("/dev/full"); }};
+    ASSERT_TRUE(std::rename(latin1.c_str(), chemin.toStdString().c_str()) == 0);
+    for (const auto& prepare : sorties) {
+        const auto [code, texte, erreur] = Lance({chemin}, prepare);
+        EXPECT_EQ(code, 1);
+        EXPECT_TRUE(erreur.starts_with("zyv-export: ") && erreur.size() > 20) << erreur;
+    }
+
+    // A FIFO named like a study is refused at once, not waited on.
+    const QString tube = dossier.filePath("tube.ZYV");
+    ASSERT_EQ(mkfifo(tube.toUtf8().constData(), 0600), 0);
+    EXPECT_EQ(Lance({tube}), std::tuple(1, std::string(), std::string(MessageErreurLecture)));
 
     QFile f(chemin);
     ASSERT_TRUE(f.resize(2244 + 616 + 100));

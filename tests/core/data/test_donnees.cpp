@@ -13,8 +13,16 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <future>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace zyv;
@@ -401,6 +409,54 @@ TEST_F(Fichiers, FailedSaveKeepsThePreviousFileAndTheDirtyFlag) {
     EXPECT_EQ(m.textes, std::vector<std::string>{"Erreur d'ecriture du fichier"});
     EXPECT_EQ(Lit("etude.ZYV"), avant);
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"etude.ZYV"});
+
+    // Left to its default, the signal would kill the program with the unsaved work.
+    const pid_t enfant = fork();
+    ASSERT_GE(enfant, 0);
+    if (enfant == 0) {
+        IgnoreLimiteTailleFichier();
+        setrlimit(RLIMIT_FSIZE, &petite);
+        _exit(EcrireTravail(*e, Nom("etude.ZYV"), m) ? 1 : 0);
+    }
+    int etat = 0;
+    ASSERT_EQ(waitpid(enfant, &etat, 0), enfant);
+    EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0) << etat;
+    EXPECT_EQ(Lit("etude.ZYV"), avant);
+}
+
+// A FIFO or a folder named like a study or the configuration is refused at once, without
+// waiting for a writer; a name in another encoding than UTF-8 is read and written.
+TEST_F(Fichiers, OnlyRegularFilesAreReadWhateverTheEncodingOfTheirName) {
+    RemplitEtude();
+    ASSERT_EQ(mkfifo(Nom("tube.ZYV").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(Nom(NomFichierConfig).c_str(), 0600), 0);
+    ASSERT_TRUE(QDir(dossier.path()).mkdir("dossier.ZYV"));
+    const auto lit = [this](const std::function<bool()>& lecture, const std::string& tube) {
+        auto fin = std::async(std::launch::async, lecture);
+        if (fin.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+            // Blocked in open: a writer appearing lets it go, and the test fail.
+            close(open(tube.c_str(), O_WRONLY | O_NONBLOCK));
+            fin.wait();
+            return true;
+        }
+        return fin.get();
+    };
+    EXPECT_FALSE(lit([this] { return LireTravail(*e, Nom("tube.ZYV"), m); }, Nom("tube.ZYV")));
+    EXPECT_FALSE(lit([this] { return LireConfig(*e, m); }, Nom(NomFichierConfig)));
+    EXPECT_FALSE(LireTravail(*e, Nom("dossier.ZYV"), m));
+    EXPECT_EQ(m.textes, std::vector<std::string>(3, MessageErreurLecture));
+
+    const std::string latin1 = dossier.path().toStdString() + "/lat\xE9.ZYV"; // "laté.ZYV"
+    RemplitEtude();
+    const Octets image = EncodeTravail(e->Travail);
+    std::ofstream(latin1, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
+    NouveauTravail(*e);
+    ASSERT_TRUE(LireTravail(*e, latin1, m));
+    EXPECT_EQ(e->Travail.Essai(1).NbPoints(), 3);
+    AjoutePoint(*e);
+    ASSERT_TRUE(EcrireTravail(*e, latin1, m));
+    EXPECT_EQ(std::filesystem::file_size(latin1), image.size() + 52);
 }
 
 TEST_F(Fichiers, ConfigurationIsSixteenBytesPlusTheLongPortName) {
@@ -435,6 +491,14 @@ TEST_F(Fichiers, ConfigurationIsSixteenBytesPlusTheLongPortName) {
     Ecrit("CFGZYV.cfg", {0, 0, 0, 0, 0, 0, 0, 0, 200, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_TRUE(LireConfig(*e, m));
     EXPECT_EQ(e->Config.Fond, 0) << "an unknown colour must not index past the table";
+    // A length past the name's bytes, short or long: the name ends at its first NUL.
+    Ecrit("CFGZYV.cfg", {0, 0, 0, 0, 0, 0, 0, 0, 0, 200, 'C', 'O', 'M', '3', 0, 0});
+    EXPECT_TRUE(LireConfig(*e, m));
+    EXPECT_EQ(e->Config.Port(), "COM3");
+    const std::string longue("\0\0\0\0\0\0\0\0\0\6ttyUSB\x09ttyUSB0\0x", 26);
+    Ecrit("CFGZYV.cfg", Octets(longue.begin(), longue.end()));
+    EXPECT_TRUE(LireConfig(*e, m));
+    EXPECT_EQ(e->Config.Port(), "ttyUSB0");
     e->RepertoireProgramme = Nom("absent");
     EXPECT_FALSE(EcrireConfig(*e, m));
     EXPECT_EQ(m.textes.back(), "Erreur d'ecriture du fichier");

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace zyv;
 
@@ -125,16 +126,48 @@ private slots:
     void copieRefuseeOuIllisible() {
         for (const bool lisible : {true, false}) {
             Poste p(std::nullopt);
-            QVERIFY(EcritImageTravail(p.E->Travail, p.Copie.Chemin()));
-            if (!lisible) QVERIFY(QFile::resize(QString::fromStdString(p.Copie.Chemin()), 5));
+            const QString morte = p.Dossier.filePath("Recuperation-7.ZYV");
+            QVERIFY(EcritImageTravail(p.E->Travail, morte.toStdString()));
+            if (!lisible) QVERIFY(QFile::resize(morte, 5));
             // Refused, or accepted but unreadable: reported, and gone either way.
             p.Services.ReponsesQuestion = {!lisible};
             p.Services.Avertissements.clear();
             p.DemarreSansModule();
             QTRY_COMPARE(p.Services.Questions, std::vector<std::string>{MessageRecuperation});
-            QVERIFY(p.Partie() && p.ZYV2->isVisible() && !p.Fenetre->isVisible());
+            QVERIFY(p.Partie() && !QFile::exists(morte));
+            QVERIFY(p.ZYV2->isVisible() && !p.Fenetre->isVisible());
             QCOMPARE(p.Services.Avertissements.size(), std::size_t{!lisible});
         }
+    }
+
+    // A program running beside this one keeps its copy: neither offered nor deleted. A copy
+    // whose program is gone is offered, and "Non" deletes it alone. Anything else named like a
+    // copy (a folder, a FIFO) is passed over without a word.
+    void seulesLesCopiesDeProgrammesArretesSontProposees() {
+        Poste p(std::nullopt);
+        const QDir dossier(p.Dossier.path());
+        auto autre = std::make_unique<Etude>();
+        NouveauTravail(*autre);
+        Recuperation vivante(*autre, dossier.filePath("Recuperation-2.ZYV").toStdString());
+        QVERIFY(EcritImageTravail(autre->Travail, vivante.Chemin()));
+        const QString morte = dossier.filePath("Recuperation-3.ZYV");
+        QVERIFY(EcritImageTravail(p.E->Travail, morte.toStdString()));
+        QVERIFY(dossier.mkdir("Recuperation-4.ZYV"));
+        QCOMPARE(
+            mkfifo(QFile::encodeName(dossier.filePath("Recuperation-5.ZYV")).constData(), 0600), 0);
+        QFile verrou(dossier.filePath("Recuperation-6.ZYV.lock")); // its program killed
+        QVERIFY(verrou.open(QIODevice::WriteOnly) &&
+                verrou.write("999999\nzyv\n" + QSysInfo::machineHostName().toUtf8() + "\n") > 0);
+        verrou.close();
+        p.Services.ReponsesQuestion = {false, false};
+        p.Services.Avertissements.clear();
+        p.DemarreSansModule();
+        QTRY_VERIFY(!QFile::exists(morte));
+        QCOMPARE(p.Services.Questions, std::vector<std::string>{MessageRecuperation});
+        QVERIFY(vivante.Presente());
+        QCOMPARE(p.Services.Avertissements, std::vector<std::string>{});
+        QVERIFY(QFileInfo(dossier.filePath("Recuperation-4.ZYV")).isDir());
+        QVERIFY(!verrou.exists());
     }
 
     // The program killed during an acquisition; started again, it recovers every point taken
@@ -180,7 +213,9 @@ private slots:
         for (int i = 0; i < vitesses.size(); ++i) QCOMPARE(vitesses[i].toInt(), 3000 + i);
         // Left normally this time: nothing to recover any more.
         QCOMPARE(lignes.value(2), QStringLiteral("FIN"));
-        QVERIFY(!QFile::exists(donnees.filePath(QStringLiteral("ZYV/Recuperation.ZYV"))));
+        QCOMPARE(QDir(donnees.filePath(QStringLiteral("ZYV")))
+                     .entryList({QStringLiteral("Recuperation*")}, QDir::AllEntries | QDir::Hidden),
+                 QStringList());
     }
 };
 

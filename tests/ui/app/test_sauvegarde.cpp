@@ -5,6 +5,7 @@
 #include "core/data/Operations.h"
 #include "ui/app/Sauvegarde.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,9 +40,7 @@ private slots:
     void promptSaveAndNewStudy() {
         Poste p;
         p.E->Travail.TypeEtude = EtudeChargeMoteur;
-        p.E->NomFichier = p.Chemin("ancien.ZYV");
-        // "Annuler" stops; "&Oui" then cancelling the file dialog, or a failed write, stops,
-        // even with a known name.
+        // "Annuler" stops; "&Oui" then cancelling the file dialog, or a failed write, stops.
         p.Services.Reponses = {Reponse::Annuler, Reponse::Oui, Reponse::Oui, Reponse::Oui};
         p.Services.Choix = {std::nullopt, p.Chemin("absent/essai.ZYV"), p.Chemin("essai.ZYV")};
         QVERIFY(!p.S.Avertissement() && !p.S.Avertissement() && !p.E->Enregistre);
@@ -57,15 +56,46 @@ private slots:
         QVERIFY(p.S.Enregistrer() && p.E->Enregistre);
         QCOMPARE(p.Services.DialoguesEnregistrement, 3);
         QCOMPARE(p.Taille("essai.ZYV"), 2244 + 616 + 2 * 52);
+        // So does "&Oui" in the prompt, the study having a file.
+        AjoutePoint(*p.E);
+        p.Services.Reponses = {Reponse::Oui};
+        QVERIFY(p.S.Avertissement() && p.E->Enregistre);
+        QCOMPARE(p.Services.DialoguesEnregistrement, 3);
+        QCOMPARE(p.Taille("essai.ZYV"), 2244 + 616 + 3 * 52);
 
         // "Nouveau travail": "Annuler" keeps the study; "&Non" empties it but keeps its kind.
         AjoutePoint(*p.E);
         p.Services.Reponses = {Reponse::Annuler, Reponse::Non};
         QVERIFY(!p.S.NouveauTravail());
-        QCOMPARE(p.E->Courant().NbPoints(), 3);
+        QCOMPARE(p.E->Courant().NbPoints(), 4);
         QVERIFY(p.S.NouveauTravail() && p.E->Enregistre && p.E->Courant().NbPoints() == 0);
         QCOMPARE(p.E->Travail.TypeEtude, int(EtudeChargeMoteur));
         QVERIFY(p.Dialogue.NomFichier.empty() && p.E->NomFichier.empty());
+    }
+
+    // Groups share one folder: another study is replaced only after a question, its name typed
+    // with or without extension; the study's own file is not asked about.
+    void enregistrerSousDemandeAvantDeRemplacer() {
+        Poste p;
+        QVERIFY(EcrireTravail(*p.E, p.Chemin("autre.ZYV"), p.Services));
+        p.E->NomFichier = p.Chemin("mien.ZYV");
+        AjoutePoint(*p.E);
+        p.Services.Choix = {std::nullopt, p.Chemin("autre"), p.Chemin("autre.ZYV"),
+                            p.Chemin("autre")};
+        p.Services.ReponsesQuestion = {false, true};
+        QVERIFY(!p.S.EnregistrerSous());
+        QCOMPARE(p.Dialogue.NomFichier, p.Chemin("mien.ZYV")); // proposed: the study's name
+        QVERIFY(!p.S.EnregistrerSous() && !p.E->Enregistre);
+        QCOMPARE(p.Taille("autre.ZYV"), 2244 + 616 + 52);
+        QVERIFY(p.S.EnregistrerSous() && p.E->Enregistre);
+        QCOMPARE(p.Taille("autre.ZYV"), 2244 + 616 + 2 * 52);
+        AjoutePoint(*p.E);
+        QVERIFY(p.S.EnregistrerSous() && p.E->NomFichier == p.Chemin("autre.ZYV"));
+        QCOMPARE(p.Taille("autre.ZYV"), 2244 + 616 + 3 * 52);
+        QCOMPARE(p.Services.Questions,
+                 std::vector<std::string>(
+                     2, "Le fichier « autre.ZYV » existe déjà. Voulez-vous le remplacer ?"));
+        QCOMPARE(QDir(p.Dossier.path()).entryList(QDir::Files), QStringList{"autre.ZYV"});
     }
 };
 
