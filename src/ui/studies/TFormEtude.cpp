@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -480,7 +481,8 @@ void TFormEtude::FormShow(const char* titreMoteur, const char* titreGeneratrice)
 void TFormEtude::AfficheTitre() {
     if (legende_.isEmpty()) return; // not shown yet
     // The study's file, and Qt's mark while the study differs from it.
-    const QString nom = QFileInfo(Q(etude_.NomFichier)).fileName();
+    const QString nom =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(etude_.NomFichier))).fileName();
     setWindowTitle(legende_ + (nom.isEmpty() ? QString() : QStringLiteral(" - ") + nom) +
                    QStringLiteral("[*]"));
     setWindowModified(!etude_.Enregistre);
