@@ -181,6 +181,73 @@ TEST_F(Graphe, LastLabelDroppedNearTheArrow) {
     for (const auto& l : surface.Lignes()) EXPECT_FALSE(l[0] == 569 && l[2] == 569);
 }
 
+TEST(Libelles, NeverTouchEachOtherNorTheTicksInShortNarrowOrPrintedFrames) {
+    struct Cas {
+        int dpi;
+        TRect cadre;
+        int taille;
+        std::vector<TaxeC> alignes;
+    };
+    const Cas cas[] = {
+        {96, {0, 0, 600, 130}, 8, {}},    // a quarter of the load window: labels 10 px apart
+        {96, {0, 0, 200, 300}, 8, {}},    // narrow: X labels wider than their step
+        {600, {0, 0, 4000, 1500}, 8, {}}, // a printed page: thick ticks, big labels
+        {96, {0, 0, 600, 400}, 0, {{0, 3000, 0, 0, "N", ""}, {-99999999, 0, 0, 0, "P", ""}}},
+    };
+    for (const auto& [dpi, cadre, taille, alignes] : cas) {
+        SurfaceEnregistreuse s(dpi);
+        TGraphe g;
+        g.Surface = &s;
+        g.Cadre = cadre;
+        g.TaillePolice = taille;
+        g.ConfX = {0, 3500, -2, 2, "", ""};
+        g.ConfY = {0, 3500, -2, 2, "", ""};
+        g.AxesYAlignes = alignes;
+        CalculGraphe(g);
+        TraceAxes(g);
+        // "-00,00", or the widest label of the plots stacked with this one, "99999999".
+        const int marge = dpi * 15 / 254, h = s.HauteurPolice();
+        EXPECT_EQ(g.AxeX.PixDebut, marge + (alignes.empty() ? 6 : 8) * (h / 2)) << dpi;
+        const int xo = static_cast<int>(g.AxeX.PixOrigine),
+                  yo = static_cast<int>(g.AxeY.PixOrigine);
+        std::vector<TRect> x, y; // label rectangles, right and bottom excluded
+        for (const Trace* t : s.DeGenre(Trace::Genre::Texte)) {
+            if (t->Texte.empty()) continue; // the names
+            const PointPixel p = t->Points[0];
+            const TRect r{p.X, p.Y, p.X + s.LargeurTexte(t->Texte), p.Y + h};
+            (p.Y > yo ? x : y).push_back(r);
+        }
+        const auto touche = [](const TRect& a, const TRect& b) {
+            return a.Left <= b.Right && b.Left <= a.Right && a.Top <= b.Bottom && b.Top <= a.Bottom;
+        };
+        for (const auto* v : {&x, &y})
+            for (std::size_t i = 0; i < v->size(); ++i)
+                for (std::size_t j = i + 1; j < v->size(); ++j)
+                    EXPECT_FALSE(touche((*v)[i], (*v)[j])) << dpi << " " << i << " " << j;
+        // Ticks and axes, round-capped when thick, clear every label.
+        int ticksY = 0;
+        for (const Trace* t : s.DeGenre(Trace::Genre::Ligne)) {
+            const PointPixel a = t->Points[0], b = t->Points[1];
+            const int r = t->StyloActif.Largeur / 2, fin = t->StyloActif.Largeur > 1 ? 0 : 1;
+            TRect l{std::min(a.X, b.X) - r, std::min(a.Y, b.Y) - r, std::max(a.X, b.X) + r,
+                    std::max(a.Y, b.Y) + r};
+            if (a.X == b.X) (b.Y > a.Y ? l.Bottom : l.Top) += b.Y > a.Y ? -fin : fin;
+            if (a.Y == b.Y) (b.X > a.X ? l.Right : l.Left) += b.X > a.X ? -fin : fin;
+            for (const auto* v : {&x, &y})
+                for (const TRect& e : *v)
+                    EXPECT_FALSE(touche(l, {e.Left, e.Top, e.Right - 1, e.Bottom - 1}))
+                        << dpi << " line " << a.X << "," << a.Y << " " << b.X << "," << b.Y;
+            ticksY += a.X == xo && a.Y == b.Y && b.X < xo;
+        }
+        // Every graduation keeps its tick, labelled or not.
+        int graduations = 0;
+        for (std::int64_t q = yo - g.AxeY.PixPas; q > g.AxeY.PixDebut; q -= g.AxeY.PixPas)
+            ++graduations;
+        EXPECT_EQ(ticksY, graduations) << dpi;
+        EXPECT_GE(y.size(), 2u);
+    }
+}
+
 using Lignes = std::vector<std::array<int, 4>>;
 using Points = std::vector<PointPixel>;
 using V = std::vector<std::int64_t>;
