@@ -2,7 +2,11 @@
 // characteristic button act on the whole study, not on the frame alone.
 #pragma once
 
+#include <vector>
+
 namespace zyv {
+
+class CadreTrace;
 
 class HoteTrace {
 public:
@@ -18,6 +22,8 @@ public:
     virtual void Modelisation(int k) = 0;
     // The characteristic dialog in modify mode for characteristic k, then ActionCar.
     virtual void ModifieCaract(int k) = 0;
+    // The frames stacked one above the other, whose plots share one left edge; none by default.
+    virtual std::vector<const CadreTrace*> CadresAlignes() const { return {}; }
 
 protected:
     HoteTrace() = default;
