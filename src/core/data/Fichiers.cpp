@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 
@@ -21,6 +22,21 @@ QString Chemin(const Etude& e, const std::string& nom) {
     if (e.RepertoireProgramme.empty() || QDir::isAbsolutePath(q)) return q;
     return QDir(QString::fromStdString(e.RepertoireProgramme)).filePath(q);
 }
+
+} // namespace
+
+std::string FichierPdfPropose(const Etude& e) {
+    if (e.NomFichier.empty())
+        return QDir(Chemin(e, DossierFichiers))
+            .absoluteFilePath(QStringLiteral("ZYV.pdf"))
+            .toStdString();
+    const QFileInfo f(Chemin(e, e.NomFichier));
+    return f.absoluteDir()
+        .absoluteFilePath(f.completeBaseName() + QStringLiteral(".pdf"))
+        .toStdString();
+}
+
+namespace {
 
 bool LitOctets(const QString& chemin, std::size_t maximum, QByteArray& octets) {
     QFile f(chemin);

@@ -14,6 +14,10 @@ inline constexpr const char* NomFichierConfig = "CFGZYV.cfg";
 // Beside the configuration file: where the file dialogs start.
 inline constexpr const char* DossierFichiers = "Fichiers";
 
+// Where printing to PDF proposes to write: the study's own folder and name with ".pdf" in
+// place of its extension; for a study without file, "ZYV.pdf" in the Fichiers folder.
+std::string FichierPdfPropose(const Etude& e);
+
 // Return true on success. File names are UTF-8 paths.
 bool LireConfig(Etude& e, Messages& m);
 bool EcrireConfig(const Etude& e, Messages& m);
