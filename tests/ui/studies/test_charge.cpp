@@ -101,14 +101,11 @@ private slots:
 
     void cadresEmpilesEtPageImprimee() {
         EtudeCharge c;
-        c.E->Travail.Titre.Affecte("Charge");
         for (auto [t, pm] : {std::pair{0, 1000}, {50, 2000}, {100, 3000}}) {
-            c.E->MesureCourante = TMesure{};
-            c.E->MesureCourante[GTemps] = t;
-            c.E->MesureCourante[GVitesse] = 3000;
-            c.E->MesureCourante[GCouple] = 250;
-            c.E->MesureCourante[GPuissanceMeca] = pm;
-            c.E->MesureCourante[GCourantMoteur] = 1360;
+            TMesure& m = c.E->MesureCourante;
+            m = TMesure{};
+            std::tie(m[GTemps], m[GVitesse], m[GCouple], m[GPuissanceMeca], m[GCourantMoteur]) =
+                std::tuple(t, 3000, 250, pm, 1360);
             AjoutePoint(*c.E);
         }
         const int y[] = {GCouple, GPuissanceMeca, GCourantMoteur};
