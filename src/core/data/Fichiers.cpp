@@ -97,6 +97,15 @@ bool EcritOctets(const std::string& nom, const std::vector<std::uint8_t>& octets
 
 } // namespace
 
+std::string FichierPdfPropose(const Etude& e) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (e.NomFichier.empty())
+        return fs::absolute(fs::path(Chemin(e, DossierFichiers)) / "ZYV.pdf", ec).string();
+    const fs::path etude = fs::absolute(Chemin(e, e.NomFichier), ec);
+    return (etude.parent_path() / etude.stem()).string() + ".pdf";
+}
+
 bool LireConfig(Etude& e, Messages& m) {
     e.Config = TConfiguration{};
     std::vector<std::uint8_t> octets;

@@ -14,6 +14,11 @@ inline constexpr const char* NomFichierConfig = "CFGZYV.cfg";
 // Beside the configuration file: where the file dialogs start.
 inline constexpr const char* DossierFichiers = "Fichiers";
 
+// Where printing to PDF proposes to write: the study's own folder and name with ".pdf" in
+// place of its extension; for a study without file, "ZYV.pdf" in the Fichiers folder. In the
+// file system's bytes, as every name here.
+std::string FichierPdfPropose(const Etude& e);
+
 // Return true on success. File names are the file system's bytes (QFile::encodeName of a shown
 // name), so that a name in another encoding is still reached. Only regular files are read.
 bool LireConfig(Etude& e, Messages& m);

@@ -237,6 +237,13 @@ void CalculGraduation(Axe axe, TAxe& a) {
 
 namespace {
 
+// Room for the widest Y label, in the surface's current font.
+i64 LargeurLibellesY(Surface& s, const TaxeC& y) {
+    if (y.Decimales > 0) return s.LargeurTexte("-00,00");
+    const i64 etendue = std::abs(static_cast<i64>(y.Max) - y.Min);
+    return s.LargeurTexte(Chiffres(std::max<i64>(etendue, 1)));
+}
+
 void PrepareAxe(TAxe& a, const TaxeC& c) {
     a.ValMin = c.Min;
     a.ValMax = c.Max;
@@ -271,8 +278,8 @@ void CalculGraphe(TGraphe& g) {
     PrepareAxe(g.AxeX, g.ConfX);
     PrepareAxe(g.AxeY, g.ConfY);
 
-    const i64 largeurY = g.ConfY.Decimales > 0 ? s.LargeurTexte("-00,00")
-                                               : s.LargeurTexte(Chiffres(g.AxeY.ValEtendue));
+    i64 largeurY = LargeurLibellesY(s, g.ConfY);
+    for (const TaxeC& y : g.AxesYAlignes) largeurY = std::max(largeurY, LargeurLibellesY(s, y));
     g.AxeX.PixDebut = c.Left + marge + largeurY;
     const i64 largeurX =
         std::max(s.LargeurTexte("(" + g.ConfX.Unite + ")"), s.LargeurTexte(g.ConfX.Nom));
@@ -321,7 +328,11 @@ void TraceAxes(TGraphe& g) {
     const i64 t = Dixiemes(s, 5);
     const i64 T = 2 * t;
     const Couleur axes = g.Couleurs[IndiceAxes];
-    s.ChoisitStylo({axes, StyleTrait::Plein, std::max(1, Dixiemes(s, 3)), ModeTrait::Copie});
+    const int stylo = std::max(1, Dixiemes(s, 3));
+    // Labels clear the ticks' far ends, round caps included: at 96 dpi a one-pixel tick ends
+    // right where its label begins, and a page keeps that look at its own resolution.
+    const i64 ecart = std::max(t + 1, stylo > 1 ? T + stylo / 2 + 1 : T);
+    s.ChoisitStylo({axes, StyleTrait::Plein, stylo, ModeTrait::Copie});
     s.ChoisitRemplissage({s.RemplissageCourant().Couleur, StyleRemplissage::Transparent});
     s.ChoisitPolice({g.Police, g.TaillePolice, axes});
 
@@ -344,14 +355,20 @@ void TraceAxes(TGraphe& g) {
         Texte(s, c.Right - t - s.LargeurTexte(u), yo + t, u);
     }
 
-    // X graduations; a zero step (a squeezed axis) has none.
+    // X graduations; a zero step (a squeezed axis) has none. Walking away from the origin, a
+    // label that would touch the one drawn before is left out; its tick stays.
     if (ax.PixPas > 0) {
         const i64 j0 = ax.ValOrigine / ax.ValPas;
+        i64 borne = 0; // far edge of the last label drawn, plus the gap
         auto graduation = [&](i64 p, i64 j, bool droite) {
             const std::string l = TexteGraduation(MulDiv(j0 + j, ax.PasLibelle, 1), ax.DecLibelle);
             const i64 w = s.LargeurTexte(l);
             if (droite && p + w / 2 + t >= ax.PixFin) return;
-            Texte(s, p - w / 2, yo + t + 1, l);
+            const i64 gauche = p - w / 2;
+            if (j == 1 || j == -1 || (droite ? gauche >= borne : gauche + w <= borne)) {
+                Texte(s, gauche, yo + ecart, l);
+                borne = droite ? gauche + w + t : gauche - t;
+            }
             Deplace(s, p, yo);
             Trace(s, p, yo + T);
         };
@@ -375,9 +392,16 @@ void TraceAxes(TGraphe& g) {
 
     if (ay.PixPas > 0) {
         const i64 j0 = ay.ValOrigine / ay.ValPas;
+        i64 borne = 0; // as for X, from the origin up, then from the origin down
         auto graduation = [&](i64 q, i64 j) {
             const std::string l = TexteGraduation(MulDiv(j0 + j, ay.PasLibelle, 1), ay.DecLibelle);
-            Texte(s, xo - s.LargeurTexte(l) - T, q - s.HauteurTexte(l) / 2, l);
+            const i64 h = s.HauteurTexte(l);
+            const i64 haut = q - h / 2;
+            const bool monte = j > 0;
+            if (j == 1 || j == -1 || (monte ? haut + h <= borne : haut >= borne)) {
+                Texte(s, xo - s.LargeurTexte(l) - ecart, haut, l);
+                borne = monte ? haut - t : haut + h + t;
+            }
             Deplace(s, xo, q);
             Trace(s, xo - T, q);
         };

@@ -82,6 +82,10 @@ struct TGraphe {
     TCouleurs Couleurs = {};
     std::int32_t StyleCurseur = 1;
     std::int32_t CouleurCurseur = 0;
+    // Borrowed: the Y axes of plots stacked with this one. The layout leaves room for the
+    // widest of their labels too, so that the same X value falls on the same pixel column in
+    // every plot of the stack.
+    std::span<const TaxeC> AxesYAlignes;
 };
 
 struct TStyleCourbe {

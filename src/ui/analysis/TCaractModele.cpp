@@ -153,7 +153,7 @@ void TCaractModele::Dessine(TGraphe& g) {
 
 void TCaractModele::EcritLectures(Surface& s, int y, int largeur) {
     const auto lecture = [](const QLabel* nom, const QLabel* valeur) {
-        return (nom->text() + QStringLiteral(" : ") + valeur->text()).toStdString();
+        return (NomEntier(nom) + QStringLiteral(" : ") + valeur->text()).toStdString();
     };
     const std::string ly = lecture(c_.TextVariableY, c_.TextValeurY);
     const std::string lx = lecture(c_.TextVariableX, c_.TextValeurX);

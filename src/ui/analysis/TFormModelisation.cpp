@@ -1,5 +1,6 @@
 #include "ui/analysis/TFormModelisation.h"
 
+#include "core/data/Fichiers.h"
 #include "ui/analysis/TCaractModele.h"
 #include "ui/app/Accessibilite.h"
 #include "ui/app/Services.h"
@@ -151,6 +152,7 @@ QPrinter& TFormModelisation::Imprimante() {
 
 void TFormModelisation::Imprimer1Click() {
     QPrinter& imprimante = Imprimante();
+    ProposeFichierPdf(imprimante, FichierPdfPropose(etude_));
     if (!services_.DialogueImpression(imprimante, this)) return;
     SurfacePage page(imprimante);
     const auto [w, l, h] = MiseEnPageImpression(imprimante.width(), imprimante.height());
@@ -166,6 +168,23 @@ void TFormModelisation::Imprimer1Click() {
         page.ChoisitPolice({"arial", 12, 0});
         CaractAnalyse->EcritLectures(page, h / 20, w);
         page.ChoisitPolice({"arial", 9, 0});
+    }
+    // Under the plot, the equations as "Copier les équations" gives them, each in its trial's
+    // colour.
+    page.Decoupe({0, 0, imprimante.width(), imprimante.height()});
+    if (modeles_.Type != AucunModele) {
+        const std::string texte = TexteEquations(modeles_, etude_.Travail.NbEssais);
+        int y = h * 17 / 20 + h / 40, t = 1;
+        for (std::size_t debut = 0, fin; (fin = texte.find("\r\n", debut)) != std::string::npos;
+             debut = fin + 2, ++t) {
+            const auto couleur =
+                TableCouleurs[0]
+                             [static_cast<std::size_t>(IndiceAxes + std::clamp(t, 1, NbEssaisMax))];
+            page.ChoisitPolice({"arial", 9, couleur});
+            const std::string ligne = texte.substr(debut, fin - debut);
+            page.Texte(l, y, ligne);
+            y += page.HauteurTexte(ligne) * 3 / 2;
+        }
     }
     page.Vide();
     g.Surface = nullptr;

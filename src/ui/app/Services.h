@@ -23,6 +23,10 @@ struct DialogueFichier {
 
 enum class Reponse { Oui, Non, Annuler };
 
+// Makes chemin (UTF-8) the file the print dialog proposes for a PDF, leaving a printer that is
+// chosen selected.
+void ProposeFichierPdf(QPrinter& imprimante, const std::string& chemin);
+
 class Services : public Messages {
 public:
     // Error box titled "Erreur" with one "OK" button.

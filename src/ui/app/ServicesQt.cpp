@@ -104,6 +104,17 @@ void ServicesQt::CopieImage(const QByteArray& svg, const QImage& png) {
     QApplication::clipboard()->setMimeData(donnees, QClipboard::Clipboard);
 }
 
+void ProposeFichierPdf(QPrinter& imprimante, const std::string& chemin) {
+    // A ".pdf" name switches the printer to PDF output: a chosen printer is put back, so the
+    // dialog only fills in the file name.
+    const bool natif = imprimante.outputFormat() == QPrinter::NativeFormat;
+    const QString nom = imprimante.printerName();
+    imprimante.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(chemin)));
+    if (!natif) return;
+    imprimante.setOutputFormat(QPrinter::NativeFormat);
+    if (!nom.isEmpty()) imprimante.setPrinterName(nom);
+}
+
 bool ServicesQt::DialogueImpression(QPrinter& imprimante, QWidget* parent) {
     QPrintDialog dlg(&imprimante, parent);
     return dlg.exec() == QDialog::Accepted;

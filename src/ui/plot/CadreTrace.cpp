@@ -11,6 +11,7 @@
 #include "ui/plot/ZoneTrace.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -41,6 +42,43 @@ bool GrandeurValide(int q) {
 // A trial's last index as far as the value columns go.
 int Dernier(const TEssai& e) {
     return std::min(e.DernierPoint, NbPointsMax - 1);
+}
+
+constexpr const char* ProprieteNom = "zyvNomEntier";
+
+// A quantity's name in its fixed-width box, whole: the box's font shrinks a half point at a
+// time down to 6 points, on one line or, where the box is tall enough, on two; a name still
+// too long is cut with an ellipsis and shown whole in the tooltip, in place of the hint.
+void AfficheNom(QLabel* l, const QString& nom) {
+    l->setProperty(ProprieteNom, nom);
+    static const char* const base = "zyvPoliceBase";
+    static const char* const bulle = "zyvBulleBase";
+    if (!l->property(base).isValid()) {
+        l->setProperty(base, l->font());
+        l->setProperty(bulle, l->toolTip());
+    }
+    QFont f = l->property(base).value<QFont>();
+    const int largeur = std::min(l->width(), l->maximumWidth()) - 2 * l->margin() - 2;
+    const int hauteur = l->height() - 2 * l->margin();
+    l->setToolTip(l->property(bulle).toString());
+    for (qreal taille = f.pointSizeF(); taille >= 6; taille -= 0.5) {
+        f.setPointSizeF(taille);
+        const QFontMetrics m(f);
+        const bool uneLigne = m.horizontalAdvance(nom) <= largeur;
+        const QRect deux =
+            m.boundingRect(QRect(0, 0, largeur, 4 * hauteur + 100), Qt::TextWordWrap, nom);
+        if (uneLigne || (deux.width() <= largeur && deux.height() <= hauteur &&
+                         deux.height() <= 2 * m.lineSpacing())) {
+            l->setFont(f);
+            l->setWordWrap(!uneLigne);
+            l->setText(nom);
+            return;
+        }
+    }
+    l->setFont(f);
+    l->setWordWrap(false);
+    l->setText(QFontMetrics(f).elidedText(nom, Qt::ElideRight, largeur));
+    l->setToolTip(nom);
 }
 
 // The cursor lets go of a surface that has been replaced.
@@ -127,6 +165,11 @@ void CadreTrace::ButtonCarClick() {
     hote_.ModifieCaract(NumCaract);
 }
 
+QString CadreTrace::NomEntier(const QLabel* l) {
+    const QVariant v = l->property(ProprieteNom);
+    return v.isValid() ? v.toString() : l->text();
+}
+
 const TCaract* CadreTrace::Caract() const {
     if (NumCaract < 0 || NumCaract > NbCaractMax) return nullptr;
     const TCaract& k = etude_.Travail.Caract[static_cast<std::size_t>(NumCaract)];
@@ -150,12 +193,18 @@ QString CadreTrace::TexteCaract() const {
 void CadreTrace::cfgaxe(TGraphe& g) {
     const TCaract* k = Caract();
     if (k == nullptr) return;
-    const int zx = std::clamp(k->ZoomX, 0, ZoomMax), zy = std::clamp(k->ZoomY, 0, ZoomMax);
     {
         const QSignalBlocker bx(c_.ZoomX), by(c_.ZoomY);
-        c_.ZoomX->setValue(zx);
-        c_.ZoomY->setValue(ZoomMax - zy);
+        c_.ZoomX->setValue(std::clamp(k->ZoomX, 0, ZoomMax));
+        c_.ZoomY->setValue(ZoomMax - std::clamp(k->ZoomY, 0, ZoomMax));
     }
+    Axes(g.ConfX, g.ConfY);
+}
+
+bool CadreTrace::Axes(TaxeC& x, TaxeC& y) const {
+    const TCaract* k = Caract();
+    if (k == nullptr) return false;
+    const int zx = std::clamp(k->ZoomX, 0, ZoomMax), zy = std::clamp(k->ZoomY, 0, ZoomMax);
     const auto configure = [](TaxeC& c, const TGrandeur& q) {
         c.Nom = ChampEcrit(Cp1252VersUtf8(q.Symbole.Texte()), false);
         c.Unite = ChampEcrit(Cp1252VersUtf8(q.Unite.Texte()), false);
@@ -164,16 +213,26 @@ void CadreTrace::cfgaxe(TGraphe& g) {
     };
     const TGrandeur& gx = Grandeur(k->GrandeurX);
     const TGrandeur& gy = Grandeur(k->GrandeurY);
-    configure(g.ConfX, gx);
-    configure(g.ConfY, gy);
-    if (k->Quadrants < 0 || k->Quadrants > 8) return;
+    configure(x, gx);
+    configure(y, gy);
+    if (k->Quadrants < 0 || k->Quadrants > 8) return true;
     const int* s = Quadrants[k->Quadrants];
     const std::int32_t ex = EtendueZoom(gx.PleineEchelle, zx),
                        ey = EtendueZoom(gy.PleineEchelle, zy);
-    g.ConfX.Min = s[0] * ex;
-    g.ConfX.Max = s[1] * ex;
-    g.ConfY.Min = s[2] * ey;
-    g.ConfY.Max = s[3] * ey;
+    x.Min = s[0] * ex;
+    x.Max = s[1] * ex;
+    y.Min = s[2] * ey;
+    y.Max = s[3] * ey;
+    return true;
+}
+
+void CadreTrace::Aligne(TGraphe& g) {
+    axesAlignes_.clear();
+    for (const CadreTrace* f : hote_.CadresAlignes()) {
+        TaxeC x, y;
+        if (f != nullptr && f != this && f->Axes(x, y)) axesAlignes_.push_back(std::move(y));
+    }
+    g.AxesYAlignes = axesAlignes_;
 }
 
 void CadreTrace::setCb(int t) {
@@ -199,6 +258,7 @@ void CadreTrace::setCb(int t) {
 
 void CadreTrace::Dessine(TGraphe& g) {
     cfgaxe(g);
+    Aligne(g);
     CalculGraphe(g);
     TraceAxes(g);
     if (!g.Valide) return;
@@ -214,8 +274,8 @@ void CadreTrace::tracecaract() {
 
 void CadreTrace::tracegraphe() {
     const TCaract* k = Caract();
-    c_.TextVariableY->setText(k ? Texte(Grandeur(k->GrandeurY).Nom) : QString());
-    c_.TextVariableX->setText(k ? Texte(Grandeur(k->GrandeurX).Nom) : QString());
+    AfficheNom(c_.TextVariableY, k ? Texte(Grandeur(k->GrandeurY).Nom) : QString());
+    AfficheNom(c_.TextVariableX, k ? Texte(Grandeur(k->GrandeurX).Nom) : QString());
     AfficheLibelle(TexteCaract());
 
     bool remplacee = false;
@@ -229,6 +289,7 @@ void CadreTrace::tracegraphe() {
     c_.PaintBox1->ChoisitFond(GrapheEcran.Couleurs[0]);
     if (k != nullptr) {
         cfgaxe(GrapheEcran);
+        Aligne(GrapheEcran);
         CalculGraphe(GrapheEcran);
     } else {
         GrapheEcran.Valide = false;

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -43,6 +44,8 @@ public:
     virtual void tracegraphe();
     // Zoom bars and both axis configurations of g from the characteristic.
     void cfgaxe(TGraphe& g);
+    // Both axis configurations alone; false without a valid characteristic.
+    bool Axes(TaxeC& x, TaxeC& y) const;
     virtual void setCb(int t);
     virtual void tracecourbe();
     // The marker of point i of trial t, drawn without redrawing the rest.
@@ -56,10 +59,14 @@ public:
     // The current trial's values of the frame's two quantities, as text on the clipboard.
     virtual void CopierValeurs();
     std::string TexteValeurs() const;
+    // Results the frame prints beside its plot, a caption then its value; none by default.
+    virtual std::vector<std::string> LecturesImprimees() const { return {}; }
     // The plot as a 190 mm x 140 mm picture on the clipboard.
     virtual void CopierImage();
     // Y symbol(X symbol), e.g. "C(N)"; empty without a valid characteristic.
     QString TexteCaract() const;
+    // The whole name a quantity box shows, even shrunk or cut short.
+    static QString NomEntier(const QLabel* l);
     // The characteristic shown; null when NumCaract or one of its quantities is out of range.
     const TCaract* Caract() const;
     // Enabling of the pop-up entries, computed each time the menu opens.
@@ -116,6 +123,8 @@ protected:
     // Ends the pop-up menu with "Echelle automatique".
     void AjouteEchelleAutomatique(QMenu* menu);
     virtual void AfficheLibelle(const QString& libelle) = 0;
+    // The Y axes of the frames stacked with this one, for g's next layout.
+    void Aligne(TGraphe& g);
     // Left press or drag at (x, y) of the paint area.
     virtual void Pointe(int x, int y);
     void ZoomXChange(int position);
@@ -136,6 +145,7 @@ private:
     // A resize or a showing after a hidden redraw asks for one redraw and the host's cursor,
     // once the event loop is back, unless the host has redrawn in between.
     void PrevoitRetrace();
+    std::vector<TaxeC> axesAlignes_;
     bool aRetracer_ = true;
     bool retracePrevu_ = false;
 };

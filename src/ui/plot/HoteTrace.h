@@ -2,7 +2,11 @@
 // characteristic button act on the whole study, not on the frame alone.
 #pragma once
 
+#include <vector>
+
 namespace zyv {
+
+class CadreTrace;
 
 class HoteTrace {
 public:
@@ -21,6 +25,8 @@ public:
     // While a load cycle starts or runs, its trial and the trials around it must stay as they
     // are: the entries that would change them are off.
     virtual bool CycleEnCours() const { return false; }
+    // The frames stacked one above the other, whose plots share one left edge; none by default.
+    virtual std::vector<const CadreTrace*> CadresAlignes() const { return {}; }
 
 protected:
     HoteTrace() = default;

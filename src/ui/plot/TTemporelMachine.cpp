@@ -60,6 +60,24 @@ void TTemporelMachine::curseur() {
         ui_->TextVal2->setText(QString::fromStdString(*texte));
 }
 
+std::vector<std::string> TTemporelMachine::LecturesImprimees() const {
+    const TCaract* k = Caract();
+    TaxeC x, y;
+    if (k == nullptr || !Axes(x, y)) return {};
+    const TEssai* essai = EssaiCourant();
+    const TResultatsMoyenne r = essai != nullptr
+                                    ? zyv::CalculMoyenne(*essai, k->GrandeurX, k->GrandeurY)
+                                    : TResultatsMoyenne{};
+    std::vector<std::string> l{LibelleMoyenne, TexteValeur(r.Moyenne, y)};
+    const SecondeLigne seconde = SecondeLignePour(k->GrandeurY);
+    const auto texte = TexteSecondeValeur(r, k->GrandeurY);
+    if (texte && (seconde == SecondeLigne::Energie || seconde == SecondeLigne::ValeurEfficace)) {
+        l.emplace_back(seconde == SecondeLigne::Energie ? LibelleEnergie : LibelleValeurEfficace);
+        l.push_back(*texte);
+    }
+    return l;
+}
+
 void TTemporelMachine::PopupMenu1Popup() {
     const EtatMenu m = EtatEntrees();
     const bool libre = !hote_.CycleEnCours();

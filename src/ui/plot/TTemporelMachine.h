@@ -31,6 +31,8 @@ public:
     // The base read-outs, then the computed ones.
     void curseur() override;
     void PopupMenu1Popup() override;
+    // The mean, and the energy or RMS value, of the current trial as they stand now.
+    std::vector<std::string> LecturesImprimees() const override;
 
 protected:
     void AfficheLibelle(const QString& libelle) override;

@@ -3,6 +3,7 @@
 #include "core/data/Cp1252.h"
 #include "ui/studies/RadioGroup.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
@@ -74,6 +75,13 @@ void DialogueCaract::FormShow() {
     const bool modifie = ModeCaract == 1;
     setWindowTitle(modifie ? QStringLiteral("Modification d'une caractéristique")
                            : QStringLiteral("Nouvelle caractéristique"));
+    // A narrow form would have its caption cut in the title bar: room for the caption in a
+    // bold title font, with the icon and the buttons beside it.
+    if (largeurDessin_ == 0) largeurDessin_ = width();
+    QFont gras = font();
+    gras.setBold(true);
+    const QFontMetrics m(gras);
+    setFixedWidth(std::max(largeurDessin_, m.horizontalAdvance(windowTitle()) + 8 * m.height()));
     const TCaract* c = modifie && NumCaract >= 1 && NumCaract <= NbCaractMax
                            ? &etude_.Travail.Caract[NumCaract]
                            : nullptr;

@@ -60,6 +60,7 @@ private:
     const ListeGrandeurs* liste_ = nullptr;
     RadioGroup* y_ = nullptr;
     RadioGroup* x_ = nullptr;
+    int largeurDessin_ = 0; // the form's fixed width, before a caption widened it
 };
 
 // Name of quantity q from the document's quantity table, as shown.

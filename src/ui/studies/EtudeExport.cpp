@@ -2,6 +2,7 @@
 // picture, and the printed page with title, legend and plots.
 #include "core/analysis/ExportTexte.h"
 #include "core/data/Cp1252.h"
+#include "core/data/Fichiers.h"
 #include "core/plot/UniteGraphe.h"
 #include "ui/app/Services.h"
 #include "ui/plot/CadreTrace.h"
@@ -59,6 +60,7 @@ void TFormEtude::Configurationimprimante1Click() {
 
 void TFormEtude::Imprimer1Click() {
     QPrinter& imprimante = Imprimante();
+    ProposeFichierPdf(imprimante, FichierPdfPropose(etude_));
     if (!services_.DialogueImpression(imprimante, this)) return;
     SurfacePage page(imprimante);
     const auto [w, l, h] = MiseEnPageImpression(imprimante.width(), imprimante.height());
@@ -76,11 +78,28 @@ void TFormEtude::Imprimer1Click() {
                    ChampEcrit(Cp1252VersUtf8(etude_.Travail.Essai(t).Commentaire.Texte()), false));
     }
 
-    PourChaqueAffichee({l, h / 20, w, h * 17 / 20}, [&page](CadreTrace& cadre, const TRectDim& r) {
-        page.Decoupe(r.Cadre());
-        PrepareGraphe(cadre.GraphePage, page, r, 8);
-        cadre.Imprimercaract();
-    });
+    // Frames with results of their own (the load study's means) print them in a column right
+    // of their plots.
+    bool lectures = false;
+    for (int n = 1; n <= NbCaractMax; ++n)
+        lectures |= Affichee(n) &&
+                    !CaractMachine[static_cast<std::size_t>(n - 1)]->LecturesImprimees().empty();
+    const int colonne = lectures ? w / 5 : 0;
+    const TRect feuille{0, 0, imprimante.width(), imprimante.height()};
+    PourChaqueAffichee({l, h / 20, w - colonne, h * 17 / 20},
+                       [&](CadreTrace& cadre, const TRectDim& r) {
+                           page.Decoupe(r.Cadre());
+                           PrepareGraphe(cadre.GraphePage, page, r, 8);
+                           cadre.Imprimercaract();
+                           if (colonne == 0) return;
+                           page.Decoupe(feuille);
+                           page.ChoisitPolice({"arial", 9, 0});
+                           int y = r.Top + r.Height / 4;
+                           for (const std::string& ligne : cadre.LecturesImprimees()) {
+                               page.Texte(r.Left + r.Width + l / 2, y, ligne);
+                               y += page.HauteurTexte(ligne) * 3 / 2;
+                           }
+                       });
     page.Vide();
 }
 

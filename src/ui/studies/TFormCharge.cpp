@@ -64,6 +64,13 @@ std::array<TRectDim, NbCaractMax> TFormCharge::calculposition(const TRectDim& zo
     return DispositionCharge(zone, NbAffichees());
 }
 
+std::vector<const CadreTrace*> TFormCharge::CadresAlignes() const {
+    std::vector<const CadreTrace*> v;
+    for (int n = 1; n <= NbCaractMax; ++n)
+        if (Affichee(n)) v.push_back(CaractMachine[static_cast<std::size_t>(n - 1)]);
+    return v;
+}
+
 void TFormCharge::SetmenuPropre(bool inactif, bool caract) {
     ui_->Configurationmatrielle1->setEnabled(inactif);
     SelectCharge->Modifiable = inactif && caract;

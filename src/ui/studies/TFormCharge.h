@@ -30,6 +30,8 @@ public:
 
     void ActionTp() { ActionCar(); }
     std::array<TRectDim, NbCaractMax> calculposition(const TRectDim& zone) const override;
+    // The shown frames: stacked, they share one time axis.
+    std::vector<const CadreTrace*> CadresAlignes() const override;
 
     // Waiting phase, then the cycle.
     void ButtonTemporelClick(bool presse);

@@ -219,6 +219,56 @@ TEST_F(Graphe, LastLabelDroppedNearTheArrow) {
     for (const auto& l : surface.Lignes()) EXPECT_FALSE(l[0] == 569 && l[2] == 569);
 }
 
+TEST(Libelles, NeverTouchEachOtherNorTheTicksInShortNarrowOrPrintedFrames) {
+    const std::tuple<int, TRect, int, std::vector<TaxeC>> cas[] = {
+        {96, {0, 0, 600, 130}, 8, {}},    // a quarter of the load window: labels 10 px apart
+        {96, {0, 0, 200, 300}, 8, {}},    // narrow: X labels wider than their step
+        {600, {0, 0, 4000, 1500}, 8, {}}, // a printed page: thick ticks, big labels
+        {96, {0, 0, 600, 400}, 0, {{0, 3000, 0, 0, "N", ""}, {-99999999, 0, 0, 0, "P", ""}}},
+    };
+    for (const auto& [dpi, cadre, taille, alignes] : cas) {
+        SurfaceEnregistreuse s(dpi);
+        TGraphe g;
+        std::tie(g.TaillePolice, g.Surface, g.Cadre) = std::tuple(taille, &s, cadre);
+        g.ConfX = g.ConfY = {0, 3500, -2, 2, "", ""};
+        g.AxesYAlignes = alignes;
+        CalculGraphe(g);
+        TraceAxes(g);
+        // "-00,00", or the widest label of the plots stacked with this one, "99999999".
+        const int h = s.HauteurPolice(), yo = static_cast<int>(g.AxeY.PixOrigine);
+        EXPECT_EQ(g.AxeX.PixDebut, dpi * 15 / 254 + (alignes.empty() ? 6 : 8) * (h / 2)) << dpi;
+        // Rectangles with their right and bottom edges, touching when they share a pixel row
+        // or column edge to edge.
+        const auto touche = [](const TRect& a, const TRect& b) {
+            return a.Left <= b.Right && b.Left <= a.Right && a.Top <= b.Bottom && b.Top <= a.Bottom;
+        };
+        std::vector<TRect> x, y;
+        for (const Trace* t : s.DeGenre(Trace::Genre::Texte))
+            if (const PointPixel p = t->Points[0]; !t->Texte.empty()) // not the empty names
+                (p.Y > yo ? x : y).push_back({p.X, p.Y, p.X + s.LargeurTexte(t->Texte), p.Y + h});
+        for (const auto* v : {&x, &y})
+            for (std::size_t i = 0; i < v->size(); ++i)
+                for (std::size_t j = i + 1; j < v->size(); ++j)
+                    EXPECT_FALSE(touche((*v)[i], (*v)[j])) << dpi << " " << i << " " << j;
+        // Ticks and axes, round-capped when thick (a thin line leaves its end out), clear every
+        // label; every Y graduation keeps its tick.
+        int ticksY = 0;
+        for (const Trace* t : s.DeGenre(Trace::Genre::Ligne)) {
+            const PointPixel a = t->Points[0], b = t->Points[1];
+            const int r = t->StyloActif.Largeur / 2, fin = r == 0;
+            const TRect l{std::min(a.X, b.X + (b.X < a.X) * fin) - r,
+                          std::min(a.Y, b.Y + (b.Y < a.Y) * fin) - r,
+                          std::max(a.X, b.X - (b.X > a.X) * fin) + r,
+                          std::max(a.Y, b.Y - (b.Y > a.Y) * fin) + r};
+            for (const auto* v : {&x, &y})
+                for (const TRect& e : *v)
+                    EXPECT_FALSE(touche(l, {e.Left, e.Top, e.Right - 1, e.Bottom - 1})) << dpi;
+            ticksY += a.Y == b.Y && a.X == g.AxeX.PixOrigine && b.X < a.X;
+        }
+        EXPECT_EQ(ticksY, (yo - g.AxeY.PixDebut - 1) / g.AxeY.PixPas) << dpi;
+    }
+}
+
 using Lignes = std::vector<std::array<int, 4>>;
 using Points = std::vector<PointPixel>;
 using V = std::vector<std::int64_t>;

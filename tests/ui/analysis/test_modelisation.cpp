@@ -142,6 +142,15 @@ private slots:
             QTest::mouseClick(p.Zone(), Qt::LeftButton, {}, ou);
             p.Clique("ButtonAX2BXC");
             QCOMPARE(p.Lectures(), QStringLiteral("-- | --"));
+
+            // The page carries the trials' equations under the plot; a PDF is proposed in the
+            // study folder.
+            p.Clique("ButtonImpression");
+            QVERIFY(p.Services.FichierPropose.endsWith(QStringLiteral("Fichiers/ZYV.pdf")));
+            QCOMPARE(pdf.load(p.Services.FichierPdf), QPdfDocument::Error::None);
+            const QString page = pdf.getAllText(0).text();
+            for (const char* attendu : {"Essai 1 :", "Essai 3 :", "C²"})
+                QVERIFY2(page.contains(QString::fromUtf8(attendu)), attendu);
         });
         // The choice stays for the next showing.
         p.Modelise([&] { QVERIFY(p.W<QLineEdit>("EditEquation1")->text().contains("C²")); });

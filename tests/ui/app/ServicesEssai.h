@@ -29,6 +29,7 @@ public:
     QImage ImagePng;
     // Where the print dialog sends the page; empty cancels it.
     QString FichierPdf;
+    QString FichierPropose; // the file the last print dialog offered
     int Bips = 0;
 
     void Avertissement(const std::string& t) override { Avertissements.push_back(t); }
@@ -53,6 +54,7 @@ public:
         ImagePng = png;
     }
     bool DialogueImpression(QPrinter& p, QWidget*) override {
+        FichierPropose = p.outputFileName();
         if (FichierPdf.isEmpty()) return false;
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(FichierPdf);

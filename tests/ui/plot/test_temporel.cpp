@@ -1,5 +1,6 @@
 // The time-trace frame: its computed read-outs by quantity and the pop-up entries that differ
 // from the characteristic frame's.
+#include "core/data/Cp1252.h"
 #include "ui/plot/HoteEssai.h"
 #include "ui/plot/TTemporelMachine.h"
 
@@ -39,6 +40,22 @@ private slots:
             {GTensionMoteur, {{0, 2430}, {30, 2430}}, "24,30 V | -"}};
         for (const auto& [y, points, attendu] : cas)
             QCOMPARE(Poste(y, points).Calculs(), "Valeur moyenne " + QString(attendu));
+
+        // Long quantity names show whole in their 95 px box (smaller, or on two lines), or cut
+        // with the whole name as the tooltip.
+        for (int y : {GVitesse, GPuissanceMeca, GPuissanceGene}) {
+            Poste q(y, {{0, 1}});
+            const auto* l = q.Cadre.findChild<QLabel*>("TextVariableY");
+            const QString nom =
+                QString::fromStdString(Cp1252VersUtf8(q.E->Travail.Grandeurs[y].Nom.Texte()));
+            const QFontMetrics m(l->font());
+            const QRect place = m.boundingRect(QRect(0, 0, l->width(), 1000),
+                                               l->wordWrap() ? Qt::TextWordWrap : 0, l->text());
+            const bool entier =
+                l->text() == nom && place.width() <= l->width() && place.height() <= l->height();
+            QVERIFY2(entier || (l->toolTip() == nom && l->text().endsWith(QChar(0x2026))),
+                     qPrintable(nom));
+        }
 
         Poste p(GPuissanceMeca, {{0, 1000}, {50, 2000}, {100, 3000}});
         QCOMPARE(p.Calculs(), QString("Valeur moyenne 25,00 W | Energie 25,0 J"));

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QPdfDocument>
 #include <QTabBar>
 
 using namespace zyv;
@@ -132,6 +133,47 @@ private slots:
         c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
         c.Fenetre->ActionTp();
         VerifieDisposition(*c.Fenetre, [](const TRectDim& z) { return DispositionCharge(z, 2); });
+    }
+
+    void cadresEmpilesEtPageImprimee() {
+        EtudeCharge c;
+        for (auto [t, pm] : {std::pair{0, 1000}, {50, 2000}, {100, 3000}}) {
+            TMesure& m = c.E->MesureCourante;
+            m = TMesure{};
+            std::tie(m[GTemps], m[GVitesse], m[GCouple], m[GPuissanceMeca], m[GCourantMoteur]) =
+                std::tuple(t, 3000, 250, pm, 1360);
+            AjoutePoint(*c.E);
+        }
+        const int y[] = {GCouple, GPuissanceMeca, GCourantMoteur};
+        for (int k = 2; k <= 4; ++k)
+            c.E->Travail.Caract[k] = {
+                .Defini = k == 2, .Affiche = true, .GrandeurX = GTemps, .GrandeurY = y[k - 2]};
+        // Two, then four frames of different label widths: the same time on the same column.
+        for (int n : {2, 4}) {
+            for (int k = 3; k <= 4; ++k) c.E->Travail.Caract[k].Defini = n == 4;
+            c.Fenetre->ActionCar();
+            QTRY_VERIFY(c.Fenetre->CaractMachine[n - 1]->GrapheEcran.Valide);
+            const auto colonne = [&](int k, int t) {
+                const CadreTrace* f = c.Fenetre->CaractMachine[k];
+                const QWidget* zone = f->findChild<QWidget*>("PaintBox1");
+                return zone->mapTo(c.Fenetre.get(), QPoint(0, 0)).x() +
+                       ValeurVersPixelX(f->GrapheEcran, t);
+            };
+            for (int k = 1; k < n; ++k)
+                for (int t : {0, 1500, 6000}) QTRY_COMPARE(colonne(k, t), colonne(0, t));
+        }
+
+        // The page carries each frame's results beside its plot; a PDF goes beside the study.
+        c.E->NomFichier = c.Dossier.filePath("Essai 3.ZYV").toStdString();
+        c.Services.FichierPdf = c.Dossier.filePath("page.pdf");
+        c.Fenetre->Imprimer1Click();
+        QCOMPARE(c.Services.FichierPropose, c.Dossier.filePath("Essai 3.pdf"));
+        QPdfDocument pdf;
+        QCOMPARE(pdf.load(c.Services.FichierPdf), QPdfDocument::Error::None);
+        const QString texte = pdf.getAllText(0).text();
+        for (const char* attendu : {"Valeur moyenne", "3000 tr/min", "25,0 mN.m", "25,00 W",
+                                    "Energie", "25,0 J", "Valeur efficace", "1,360 A"})
+            QVERIFY2(texte.contains(QString::fromUtf8(attendu)), attendu);
     }
 };
 

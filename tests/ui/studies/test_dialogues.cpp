@@ -87,6 +87,10 @@ private slots:
         dc.ModeCaract = 1;
         QCOMPARE(Presse(dc, "BtnOK"), int(QDialog::Accepted));
         QCOMPARE(Selection(dc), QStringList{"Rendement génératrice"}); // not the default
+        // Its caption is not cut in the title bar: the narrow form widens for it.
+        QFont gras = dc.font();
+        gras.setBold(true);
+        QVERIFY(dc.width() > QFontMetrics(gras).horizontalAdvance(dc.windowTitle()) + 60);
         QVERIFY(e->Travail.Caract[1].Defini && e->Travail.Caract[1].GrandeurX == GTemps);
 
         // The sort dialog starts from the number, ascending, at each showing.
