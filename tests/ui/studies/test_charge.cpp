@@ -185,6 +185,7 @@ private slots:
         EtudeCharge c;
         auto* menu = c.W<QMenu>("Configuration1");
         auto* entree = c.W<QAction>("BancSimule1");
+        QVERIFY(entree != nullptr);
         const auto offert = [&] {
             menu->popup({});
             menu->hide();
