@@ -110,10 +110,9 @@ private slots:
         c.Clique(c.ZYV2.get(), "ButtonConnecter");
         QTRY_VERIFY_WITH_TIMEOUT(!c.FormConnection->isVisible(), 8000);
         QTRY_COMPARE(c.Texte(c.ZYV2.get(), "ValVitesse"), QStringLiteral("3450 tr/min"));
-        // Each accepted check released the load a cycle may have left, before any reading.
-        const auto& o = c.Module->Ecrits;
-        QCOMPARE(std::count(o.begin(), o.end(), 0xFE), 2);
-        QCOMPARE(o.at(1), 0xFE);
+        // Each accepted check releases the load a cycle may have left, before any reading.
+        QCOMPARE(std::count(c.Module->Ecrits.begin(), c.Module->Ecrits.end(), 0xFE), 2);
+        QCOMPARE(c.Module->Ecrits.at(1), CommandeFinCycle);
         QVERIFY(!c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
     }
 
