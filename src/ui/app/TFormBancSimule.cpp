@@ -82,7 +82,7 @@ void TFormBancSimule::Timer1Timer() {
             place_ = true;
             if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
                 const QRect zone = ecran->availableGeometry();
-                move(zone.right() - width() - 16, zone.bottom() - height() - 40);
+                move(zone.right() - width() - 16, zone.bottom() - height() - 36);
             }
         }
         show();
