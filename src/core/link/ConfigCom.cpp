@@ -1,6 +1,7 @@
 #include "core/link/ConfigCom.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace zyv {
 
@@ -131,10 +132,14 @@ void ModuleZYV::SetCharge(std::uint8_t v) {
 
 void ModuleZYV::SetTemps0() {
     etude_.Temps0 = horloge_.MillisecondesDepuisMinuit();
+    origine_ = horloge_.Monotone();
 }
 
 std::int32_t ModuleZYV::TempsEcoule() const {
-    return TempsEcouleEntre(etude_.Temps0, horloge_.MillisecondesDepuisMinuit());
+    if (!origine_) return TempsEcouleEntre(etude_.Temps0, horloge_.MillisecondesDepuisMinuit());
+    const std::int64_t centiemes = (horloge_.Monotone() - *origine_) / 10;
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(centiemes, std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace zyv

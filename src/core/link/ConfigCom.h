@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -76,6 +77,9 @@ private:
     Etude& etude_;
     TPortCom& port_;
     Horloge& horloge_;
+    // The time origin on the monotonic clock, once a cycle has set one: a step of the time of
+    // day (NTP, daylight saving) neither ends nor stretches the cycle.
+    std::optional<std::int64_t> origine_;
 };
 
 } // namespace zyv

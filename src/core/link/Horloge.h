@@ -1,5 +1,6 @@
-// Time sources of the link: the local time of day for load cycles and a monotonic clock for
-// read time-outs. Injectable so that time arithmetic is tested without waiting.
+// Time sources of the link: the local time of day (the load cycle's recorded start) and a
+// monotonic clock for read time-outs and the cycle's elapsed time. Injectable so that time
+// arithmetic is tested without waiting.
 #pragma once
 
 #include <cstdint>

@@ -7,15 +7,17 @@
 
 #include "ui_TFormBancSimule.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <cmath>
 
 namespace zyv {
 
 TFormBancSimule::TFormBancSimule(Banc& banc, ModuleZYV& module, QWidget* parent)
-    : QWidget(parent, Qt::Tool), banc_(banc), module_(module),
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), banc_(banc), module_(module),
       ui_(std::make_unique<Ui::TFormBancSimule>()) {
     ui_->setupUi(this);
     ui_->TrackBarTension->setValue(static_cast<int>(std::lround(banc_.TensionAlimentation() * 10)));
@@ -24,6 +26,17 @@ TFormBancSimule::TFormBancSimule(Banc& banc, ModuleZYV& module, QWidget* parent)
             &TFormBancSimule::TrackBarTensionChange);
     connect(ui_->TrackBarCharge, &QSlider::valueChanged, this,
             &TFormBancSimule::TrackBarChargeChange);
+    for (QSlider* s : {ui_->TrackBarTension, ui_->TrackBarCharge}) {
+        // Once a change is made: a drag ends on release, a key or a click is done at once.
+        connect(s, &QSlider::valueChanged, this, [this, s] {
+            if (!s->isSliderDown()) RendClavier();
+        });
+        connect(s, &QSlider::sliderReleased, this, &TFormBancSimule::RendClavier);
+    }
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+        for (QWidget* f : QApplication::topLevelWidgets())
+            if (f != this && w != nullptr && f->windowHandle() == w) retour_ = f;
+    });
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(200);
     connect(&Timer1, &QTimer::timeout, this, &TFormBancSimule::Timer1Timer);
@@ -43,20 +56,33 @@ void TFormBancSimule::TrackBarChargeChange(int pourcent) {
     AfficheValeurs();
 }
 
+bool TFormBancSimule::Disponible() const {
+    return module_.Connecte() && module_.Port().Nom == NomPortSimule;
+}
+
+void TFormBancSimule::Montre() {
+    ecarte_ = false;
+    Timer1Timer();
+    if (isVisible()) raise();
+}
+
+void TFormBancSimule::RendClavier() {
+    if (retour_ != nullptr && retour_->isVisible()) retour_->activateWindow();
+}
+
 void TFormBancSimule::Timer1Timer() {
-    const bool simule = module_.Connecte() && module_.Port().Nom == NomPortSimule;
-    if (!simule) {
+    if (!Disponible()) {
         ecarte_ = false;
         if (isVisible()) hide();
         return;
     }
     if (!isVisible() && !ecarte_) {
         if (!place_) {
-            // Out of the main window's way: the top right corner of the screen.
+            // The bottom right corner of the screen, leaving room for the window's frame.
             place_ = true;
             if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
                 const QRect zone = ecran->availableGeometry();
-                move(zone.right() - frameGeometry().width() - 16, zone.top() + 16);
+                move(zone.right() - width() - 16, zone.bottom() - height() - 36);
             }
         }
         show();

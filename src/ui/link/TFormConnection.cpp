@@ -114,6 +114,8 @@ void TFormConnection::Timer1Timer() {
     const bool ok = Compteur > TicksAttente && module_.Connecte() && testconnection();
     Timer1.stop();
     if (ok) {
+        // A run that ended mid-cycle may have left a set-point on the module: release it.
+        module_.SetCharge(CommandeFinCycle);
         accept();
         return;
     }

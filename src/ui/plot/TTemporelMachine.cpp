@@ -54,10 +54,15 @@ void TTemporelMachine::curseur() {
     CadreTrace::curseur();
     const TCaract* k = Caract();
     if (!isVisible() || k == nullptr) return;
+    // Points arrive between two layouts while a cycle runs: the results follow each reading.
+    CalculMoyenne();
+    const TEssai* essai = EssaiCourant();
+    const bool vide = essai == nullptr || essai->DernierPoint < 0;
+    const QString aucun = QStringLiteral("----");
     ui_->TextVal1->setText(
-        QString::fromStdString(TexteValeur(Resultats.Moyenne, GrapheEcran.ConfY)));
+        vide ? aucun : QString::fromStdString(TexteValeur(Resultats.Moyenne, GrapheEcran.ConfY)));
     if (const auto texte = TexteSecondeValeur(Resultats, k->GrandeurY))
-        ui_->TextVal2->setText(QString::fromStdString(*texte));
+        ui_->TextVal2->setText(vide ? aucun : QString::fromStdString(*texte));
 }
 
 std::vector<std::string> TTemporelMachine::LecturesImprimees() const {

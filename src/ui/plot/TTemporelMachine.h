@@ -21,14 +21,14 @@ public:
     ~TTemporelMachine() override;
 
     QMenu* PopupMenu1 = nullptr;
-    // Results of the last CalculMoyenne, kept until the next tracecaract.
+    // Results of the last CalculMoyenne, from the last tracecaract or curseur.
     TResultatsMoyenne Resultats;
 
     // Captions and visibility of the computed rows, CalculMoyenne, then the full redraw.
     void tracecaract() override;
     // Mean, energy and RMS value of the current trial for this frame's characteristic.
     void CalculMoyenne();
-    // The base read-outs, then the computed ones.
+    // The base read-outs, then the computed ones, recomputed ("----" for an empty trial).
     void curseur() override;
     void PopupMenu1Popup() override;
     // The mean, and the energy or RMS value, of the current trial as they stand now.

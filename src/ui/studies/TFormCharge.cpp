@@ -130,6 +130,13 @@ void TFormCharge::Timer1Timer() {
 
 void TFormCharge::EnvoieConsigne(int pas) {
     module_.SetCharge(static_cast<std::uint8_t>(etude_.Courant().Consignes[pas] & 0xFF));
+    chargeImposee_ = true;
+}
+
+void TFormCharge::LibereCharge() {
+    // A closed port cannot take it: the connection check sends it on the next connection.
+    if (chargeImposee_) module_.SetCharge(FinCycle);
+    chargeImposee_ = false;
 }
 
 void TFormCharge::ButtonAcquisitionAutomatiqueClick() {
@@ -173,8 +180,7 @@ void TFormCharge::Timer2Timer() {
     Acquerir_et_afficher();
     Curseur();
     if (etude_.PasCharge >= PasFinCycle) {
-        module_.SetCharge(FinCycle);
-        ButtonStop1Click();
+        ButtonStop1Click(); // releases the load
         return;
     }
     EnvoieConsigne(std::clamp(etude_.PasCharge, 0, NbConsignes - 1));
@@ -182,6 +188,8 @@ void TFormCharge::Timer2Timer() {
 
 void TFormCharge::ButtonStop1Click() {
     Timer2.stop();
+    // Whatever ends the cycle, the module must not keep the last set-point.
+    LibereCharge();
     {
         const QSignalBlocker bloque(ui_->ButtonAcquisitionAutomatique);
         ui_->ButtonAcquisitionAutomatique->setChecked(false);

@@ -53,9 +53,12 @@ protected:
 
 private:
     void EnvoieConsigne(int pas);
+    // Sends 254 once if a set-point of this cycle may still hold the module's load.
+    void LibereCharge();
 
     std::unique_ptr<Ui::TFormCharge> ui_;
     bool demarrage_ = false; // between "Temporel" and the first point of the cycle
+    bool chargeImposee_ = false; // a set-point sent, 254 not yet
 };
 
 } // namespace zyv

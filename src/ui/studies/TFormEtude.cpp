@@ -8,6 +8,7 @@
 #include "ui/app/Modal.h"
 #include "ui/app/Services.h"
 #include "ui/app/TAboutBox.h"
+#include "ui/app/TFormBancSimule.h"
 #include "ui/app/TFormVisualisationPDF.h"
 #include "ui/app/TZYV2.h"
 #include "ui/plot/CadreTrace.h"
@@ -281,6 +282,16 @@ void TFormEtude::ConnecteCommandes() {
     for (QMenu* m :
          {c_.Modificationcaracteristique1, c_.Suppressioncaracteristique1, c_.Modelisation1})
         if (m != nullptr) connect(m, &QMenu::aboutToShow, this, &TFormEtude::SousMenusCaract);
+
+    // The simulated bench's controls, brought back after being closed; offered only on it.
+    QAction* banc = c_.Configuration1->addAction(QStringLiteral("Banc simulé"));
+    banc->setObjectName(QStringLiteral("BancSimule1"));
+    banc->setVisible(false);
+    connect(banc, &QAction::triggered, this, [this] { fenetres_.FormBancSimule->Montre(); });
+    connect(c_.Configuration1, &QMenu::aboutToShow, this, [this, banc] {
+        banc->setVisible(fenetres_.FormBancSimule != nullptr &&
+                         fenetres_.FormBancSimule->Disponible());
+    });
     connect(c_.SuppressionEssai1, &QMenu::aboutToShow, this, &TFormEtude::SousMenuEssais);
     connect(c_.Interpolation1, &QMenu::aboutToShow, this, &TFormEtude::MenuInterpolationPopup);
 

@@ -168,6 +168,11 @@ TEST_F(Liaison, TempsDuCycleDeCharge) {
     horloge.Avance(15750); // across midnight
     module.LectureValeur();
     EXPECT_EQ(std::pair(etude->MesureCourante[GTemps], etude->PasCharge), std::pair(1575, 32));
+    // The time of day set back an hour (NTP, daylight saving): the cycle's time goes on.
+    horloge.RegleHeure(horloge.MillisecondesDepuisMinuit() + MillisecondesParJour - 3600000);
+    horloge.Avance(300);
+    module.LectureValeur();
+    EXPECT_EQ(std::pair(etude->MesureCourante[GTemps], etude->PasCharge), std::pair(1605, 32));
 }
 
 TEST(ListePorts, SimulDernierEtNomExact) {

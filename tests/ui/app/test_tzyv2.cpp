@@ -114,6 +114,9 @@ private slots:
         QWidget* vitesse = c.Trouve(c.ZYV2.get(), "ValVitesse");
         QCOMPARE(std::pair(Lu(vitesse), Lu(vitesse, QAccessible::Description)),
                  std::pair(QStringLiteral("3450 tr/min"), QStringLiteral("Vitesse N")));
+        // Each accepted check releases the load a cycle may have left, before any reading.
+        QCOMPARE(std::count(c.Module->Ecrits.begin(), c.Module->Ecrits.end(), 0xFE), 2);
+        QCOMPARE(c.Module->Ecrits.at(1), CommandeFinCycle);
         QVERIFY(!c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
     }
 

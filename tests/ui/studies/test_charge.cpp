@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QPdfDocument>
 #include <QTabBar>
 
@@ -88,17 +89,21 @@ private slots:
         c.Fenetre->CaractMachine[0]->PopupMenu1Popup();
         QVERIFY(c.Fenetre->CaractMachine[0]->findChild<QAction*>("Nouvelessai1")->isEnabled());
 
-        // Trial 2: a cycle on a triangular profile, stopped early: points kept, nothing sent after.
+        // Trial 2: a cycle on a triangular profile, its mean following each point, stopped
+        // early with Esc: points kept, the load released once, nothing sent after.
         c.Fenetre->NouvelEssai1Click();
         c.W<QComboBox>("ComboBoxCharge")->setCurrentIndex(ChargeTriangulaire);
         const auto profil = c.E->Courant().Consignes;
+        auto* moyenne = c.W("CaractMachine1")->findChild<QLabel*>("TextVal1");
+        QCOMPARE(moyenne->text(), QStringLiteral("----"));
         c.Demarre();
         QTRY_VERIFY(c.E->Courant().DernierPoint >= 2);
-        const std::size_t envoyes = c.Module->Ecrits.size();
-        c.Fenetre->ButtonStop1Click();
-        // Nothing left to tick, and the stop itself sent nothing.
+        QCOMPARE(moyenne->text(), QStringLiteral("3450 tr/min"));
+        auto envoyes = c.Module->Ecrits;
+        QTest::keyClick(c.Fenetre.get(), Qt::Key_Escape);
         QVERIFY(!c.Fenetre->Timer1.isActive() && !c.Fenetre->Timer2.isActive());
-        QCOMPARE(c.Module->Ecrits.size(), envoyes);
+        envoyes.push_back(CommandeFinCycle);
+        QCOMPARE(c.Module->Ecrits, envoyes);
         // A trial that holds its cycle cannot start another.
         QVERIFY(!c.W<QPushButton>("ButtonTemporel")->isEnabled());
 
@@ -120,7 +125,6 @@ private slots:
         c.Module->LignePerdueApres = 0;
         QTRY_COMPARE(c.E->ModeAcquisition, 0);
         QCOMPARE(c.E->Courant().DernierPoint, 0);
-        auto* moyenne = c.Fenetre->CaractMachine[0]->findChild<QLabel*>(QStringLiteral("TextVal1"));
         QCOMPARE(Lu(moyenne), moyenne->text());
 
         // Two plots are stacked.
@@ -174,6 +178,41 @@ private slots:
         for (const char* attendu : {"Valeur moyenne", "3000 tr/min", "25,0 mN.m", "25,00 W",
                                     "Energie", "25,0 J", "Valeur efficace", "1,360 A"})
             QVERIFY2(texte.contains(QString::fromUtf8(attendu)), attendu);
+    }
+
+    // Closed in the second before the time origin: the load is released, no point is taken.
+    void fermeeAvantOrigine() {
+        EtudeCharge c;
+        QTest::mouseClick(c.W<QPushButton>("ButtonTemporel"), Qt::LeftButton);
+        QTRY_COMPARE(c.E->MesureCourante[GNumero], 0);
+        QTimer::singleShot(300, c.Fenetre.get(), &QWidget::close);
+        QTest::mouseClick(c.W<QPushButton>("ButtonAcquisitionAutomatique"), Qt::LeftButton);
+        QCOMPARE(std::pair(c.E->Courant().DernierPoint, c.Module->Ecrits.back()),
+                 std::pair(-1, CommandeFinCycle));
+    }
+
+    // The simulated bench's controls stay above the windows; "Configuration" brings them back
+    // once closed, on the simulated bench only; a change hands the keyboard back.
+    void bancSimule() {
+        EtudeCharge c;
+        auto* menu = c.W<QMenu>("Configuration1");
+        auto* entree = c.W<QAction>("BancSimule1");
+        const auto offert = [&] { return emit menu->aboutToShow(), entree->isVisible(); };
+        QVERIFY(entree != nullptr && !offert());
+        c.Port.InitialisePort(NomPortSimule);
+        QVERIFY(c.Port.OuvrePort());
+        QTRY_VERIFY(c.FormBanc->isVisible());
+        QVERIFY(c.FormBanc->windowFlags() & Qt::WindowStaysOnTopHint);
+        c.FormBanc->close();
+        c.FormBanc->Timer1Timer();
+        QVERIFY(!c.FormBanc->isVisible() && offert());
+        entree->trigger();
+        c.Fenetre->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), c.Fenetre.get());
+        c.FormBanc->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), c.FormBanc.get());
+        QTest::keyClick(c.Trouve(c.FormBanc.get(), "TrackBarCharge"), Qt::Key_Up);
+        QTRY_COMPARE(QApplication::activeWindow(), c.Fenetre.get());
     }
 };
 
