@@ -1,5 +1,6 @@
 #include "core/analysis/UnitMath.h"
 
+#include "core/plot/Entier128.h"
 #include "core/plot/TableDixPuissances.h"
 
 #include <algorithm>
@@ -53,18 +54,18 @@ std::string Texte(TNombreDec v, TNombreDec echelle, const char* zero, const char
     return (v.Mantisse < 0 ? negatif : positif) + d;
 }
 
-// m x^k div 10^(-exposant) exactly; a product beyond 128 bits saturates far above anything the
-// other terms can cancel.
-__int128 Terme(std::int32_t m, i64 x, int k, std::int32_t exposant) {
-    __int128 p = m;
-    for (int i = 0; i < k; ++i) {
-        if (__builtin_mul_overflow(p, __int128{x}, &p)) {
-            const bool negatif = (m < 0) != (x < 0 && k % 2 == 1);
-            return negatif ? -(__int128{1} << 126) : (__int128{1} << 126);
-        }
-    }
+// m x^k div 10^(-exposant) exactly, in two's complement; a product beyond 128 bits saturates
+// far above anything the other terms can cancel.
+U128 Terme(std::int32_t m, i64 x, int k, std::int32_t exposant) {
+    const bool negatif = (m < 0) != (x < 0 && k % 2 == 1);
+    constexpr U128 sature{std::uint64_t{1} << 62, 0};
+    U128 p{0, Magnitude(m)};
+    for (int i = 0; i < k; ++i)
+        if (!Produit128(p, Magnitude(x), p) || (p.Haut >> 63) != 0)
+            return negatif ? Oppose128(sature) : sature;
     const int puissance = static_cast<int>(std::clamp<i64>(-i64{exposant}, -2, 9));
-    return p / TableDixPuissances[puissance];
+    p = Quotient128(p, static_cast<std::uint64_t>(TableDixPuissances[puissance]));
+    return negatif ? Oppose128(p) : p;
 }
 
 } // namespace
@@ -140,35 +141,16 @@ bool ModeleAffine(int lo, int hi, const TTabValeurs& y, const TTabValeurs& x, st
     return true;
 }
 
-bool ModeleParabole(int d, int lo, int hi, const TTabValeurs& y, const TTabValeurs& x,
-                    std::array<double, 5>& solution) {
-    TSystemeLineaire s;
-    solution = s.Solution;
-    if (d < 0 || d > 4 || !PlageValide(lo, hi) || !AuMoinsDistincts(x, lo, hi, d + 1)) return false;
-    std::array<double, 9> sp{}, tq{};
-    sp[0] = hi - lo + 1;
-    for (int i = lo; i <= hi; ++i) {
-        const double xi = x[i + 1];
-        double p = 1.0, q = y[i + 1];
-        tq[0] += q;
-        for (int j = 1; j <= 2 * d; ++j) {
-            p = p * xi;
-            q = q * xi;
-            sp[j] += p;
-            tq[j] += q;
-        }
-    }
-    for (int i = 0; i <= d; ++i) {
-        s.SecondMembre[i] = tq[i];
-        for (int j = 0; j <= d; ++j) s.Matrice[i][j] = sp[i + j];
-    }
-    const bool ok = ResolutionGauss(d, s);
-    solution = s.Solution;
-    return ok;
-}
+namespace {
 
-bool ResolutionGauss(int n, TSystemeLineaire& s) {
+// Below this share kept by its worst pivot, the normal equations in raw X have lost too many
+// digits to cancellation: points far from zero, where the powers of X share their leading digits.
+constexpr double PivotSur = 1e-6;
+
+// Gauss elimination; pire receives the smallest share of its row's magnitude a pivot kept.
+bool Gauss(int n, TSystemeLineaire& s, double& pire) {
     s.Solution = {};
+    pire = 1.0;
     if (n < 0 || n > 4) return false;
     auto& m = s.Matrice;
     auto& b = s.SecondMembre;
@@ -183,6 +165,7 @@ bool ResolutionGauss(int n, TSystemeLineaire& s) {
             if (std::fabs(m[i][k]) > std::fabs(m[p][k])) p = i;
         const double pivot = std::fabs(m[p][k]);
         if (pivot == 0.0 || pivot <= BruitPivot * ampleur[p][k]) return false;
+        pire = std::min(pire, pivot / ampleur[p][k]);
         if (p != k) {
             std::swap(m[p], m[k]);
             std::swap(ampleur[p], ampleur[k]);
@@ -207,6 +190,59 @@ bool ResolutionGauss(int n, TSystemeLineaire& s) {
         x[i] = (b[i] - somme) / m[i][i];
     }
     return true;
+}
+
+// The normal equations of degree d in powers of X - decalage, solved.
+bool Normales(int d, int lo, int hi, const TTabValeurs& y, const TTabValeurs& x, i64 decalage,
+              TSystemeLineaire& s, double& pire) {
+    std::array<double, 9> sp{}, tq{};
+    sp[0] = hi - lo + 1;
+    for (int i = lo; i <= hi; ++i) {
+        const auto xi = static_cast<double>(x[i + 1] - decalage);
+        double p = 1.0, q = y[i + 1];
+        tq[0] += q;
+        for (int j = 1; j <= 2 * d; ++j) {
+            p = p * xi;
+            q = q * xi;
+            sp[j] += p;
+            tq[j] += q;
+        }
+    }
+    for (int i = 0; i <= d; ++i) {
+        s.SecondMembre[i] = tq[i];
+        for (int j = 0; j <= d; ++j) s.Matrice[i][j] = sp[i + j];
+    }
+    return Gauss(d, s, pire);
+}
+
+} // namespace
+
+bool ModeleParabole(int d, int lo, int hi, const TTabValeurs& y, const TTabValeurs& x,
+                    std::array<double, 5>& solution) {
+    TSystemeLineaire s;
+    solution = s.Solution;
+    if (d < 0 || d > 4 || !PlageValide(lo, hi) || !AuMoinsDistincts(x, lo, hi, d + 1)) return false;
+    double pire = 0.0;
+    if (Normales(d, lo, hi, y, x, 0, s, pire) && pire >= PivotSur) {
+        solution = s.Solution;
+        return true;
+    }
+    // The same fit about the mean X, whose sums keep their digits, then expanded back.
+    i64 somme = 0;
+    for (int i = lo; i <= hi; ++i) somme += x[i + 1];
+    const i64 moyenne = somme / (hi - lo + 1);
+    if (!Normales(d, lo, hi, y, x, moyenne, s, pire)) return false;
+    auto& c = s.Solution;
+    const auto m = static_cast<double>(moyenne);
+    for (int i = 0; i < d; ++i)
+        for (int j = d - 1; j >= i; --j) c[j] -= m * c[j + 1];
+    solution = c;
+    return true;
+}
+
+bool ResolutionGauss(int n, TSystemeLineaire& s) {
+    double pire = 0.0;
+    return Gauss(n, s, pire);
 }
 
 bool CalculModele(int type, int i1, int i2, const TTabValeurs& y, const TTabValeurs& x,
@@ -241,10 +277,10 @@ bool CalculModele(int type, int i1, int i2, const TTabValeurs& y, const TTabVale
 }
 
 std::int32_t ValeurModele(TNombreDec c2, TNombreDec c1, TNombreDec c0, std::int64_t x) {
-    const __int128 y = Terme(c2.Mantisse, x, 2, c2.Exposant) +
-                       Terme(c1.Mantisse, x, 1, c1.Exposant) +
-                       Terme(c0.Mantisse, x, 0, c0.Exposant);
-    return static_cast<std::int32_t>(std::clamp<__int128>(y, INT32_MIN, INT32_MAX));
+    const U128 y = Somme128(
+        Somme128(Terme(c2.Mantisse, x, 2, c2.Exposant), Terme(c1.Mantisse, x, 1, c1.Exposant)),
+        Terme(c0.Mantisse, x, 0, c0.Exposant));
+    return static_cast<std::int32_t>(Borne128(y, INT32_MIN, INT32_MAX));
 }
 
 int EchantillonModele(std::int32_t x1, std::int32_t x2, TNombreDec c2, TNombreDec c1, TNombreDec c0,

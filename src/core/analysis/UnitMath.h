@@ -59,7 +59,8 @@ bool ModeleProportionnel(int lo, int hi, const TTabValeurs& y, const TTabValeurs
 bool ModeleAffine(int lo, int hi, const TTabValeurs& y, const TTabValeurs& x, std::int64_t& pente,
                   std::int64_t& ordonnee);
 // Polynomial of degree d (0..4), solution[k] multiplying X^k; all zero on failure (fewer than
-// d + 1 distinct X, or a pivot lost to rounding).
+// d + 1 distinct X, or a pivot lost to rounding). Points far from zero are fitted about their
+// mean X, where the sums of powers keep their digits.
 bool ModeleParabole(int d, int lo, int hi, const TTabValeurs& y, const TTabValeurs& x,
                     std::array<double, 5>& solution);
 // Gauss elimination with partial pivoting on equations 0..n; the first of equal pivots wins.

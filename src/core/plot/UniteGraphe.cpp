@@ -5,6 +5,7 @@
 #include <limits>
 #include <string_view>
 
+#include "core/plot/Entier128.h"
 #include "core/plot/TableDixPuissances.h"
 
 namespace zyv {
@@ -12,37 +13,30 @@ namespace zyv {
 namespace {
 
 using i64 = std::int64_t;
-using i128 = __int128;
 
 constexpr i64 LimitePixel = 1000000;
 // Guards the label texts against absurd decimal counts read from a damaged file.
 constexpr i64 DecimalesMax = 64;
+constexpr i64 Min64 = std::numeric_limits<i64>::min(), Max64 = std::numeric_limits<i64>::max();
 
-i64 Sature(i128 v) {
-    if (v > std::numeric_limits<i64>::max()) return std::numeric_limits<i64>::max();
-    if (v < std::numeric_limits<i64>::min()) return std::numeric_limits<i64>::min();
-    return static_cast<i64>(v);
-}
-
-// a * b div c, exact whenever the true result fits 64 bits; c must not be 0.
-i64 MulDiv(i64 a, i64 b, i64 c) {
-    i64 produit;
-    if (!__builtin_mul_overflow(a, b, &produit) &&
-        !(produit == std::numeric_limits<i64>::min() && c == -1))
-        return produit / c;
-    return Sature(static_cast<i128>(a) * b / c);
+// plus + a * b div c, exact whenever the true result fits 64 bits, saturated otherwise; c must
+// not be 0.
+i64 MulDiv(i64 a, i64 b, i64 c, i64 plus = 0) {
+    const U128 q = Quotient128(Produit128(Magnitude(a), Magnitude(b)), Magnitude(c));
+    const bool negatif = ((a < 0) != (b < 0)) != (c < 0);
+    return Borne128(Somme128(negatif ? Oppose128(q) : q, De64(plus)), Min64, Max64);
 }
 
 i64 Difference(i64 a, i64 b) {
-    i64 d;
-    if (!__builtin_sub_overflow(a, b, &d)) return d;
-    return Sature(static_cast<i128>(a) - b);
+    if (b < 0 && a > Max64 + b) return Max64;
+    if (b > 0 && a < Min64 + b) return Min64;
+    return a - b;
 }
 
 i64 Somme(i64 a, i64 b) {
-    i64 s;
-    if (!__builtin_add_overflow(a, b, &s)) return s;
-    return Sature(static_cast<i128>(a) + b);
+    if (b > 0 && a > Max64 - b) return Max64;
+    if (b < 0 && a < Min64 - b) return Min64;
+    return a + b;
 }
 
 // The low 32 bits, as the pixel results of the conversions are stored.
@@ -762,14 +756,14 @@ bool Rogne(i64& x1, i64& y1, i64& x2, i64& y2) {
         const int c = premier ? c1 : c2;
         i64& x = premier ? x1 : x2;
         i64& y = premier ? y1 : y2;
-        const i128 dx = static_cast<i128>(x2) - x1, dy = static_cast<i128>(y2) - y1;
+        const i64 dx = x2 - x1, dy = y2 - y1;
         if (c & 3) {
             const i64 bord = (c & 1) ? -LimitePixel : LimitePixel;
-            y = Sature(y1 + dy * (bord - x1) / dx);
+            y = MulDiv(dy, bord - x1, dx, y1);
             x = bord;
         } else {
             const i64 bord = (c & 4) ? -LimitePixel : LimitePixel;
-            x = Sature(x1 + dx * (bord - y1) / dy);
+            x = MulDiv(dx, bord - y1, dy, x1);
             y = bord;
         }
     }
@@ -794,13 +788,16 @@ int PointProche(const TGraphe& g, int x, int y, const TCourbe& c) {
     const int debut = std::max(c.Debut, 0);
     const int fin = std::min({c.Fin, c.Dernier, NbPointsCourbe - 1});
     int meilleur = -1;
-    unsigned __int128 dMin = 0;
+    U128 dMin;
+    // Distances between 64-bit positions and the pointer, squared exactly.
+    const auto ecart = [](i64 p, int q) {
+        return p >= q ? static_cast<std::uint64_t>(p) - static_cast<std::uint64_t>(q)
+                      : static_cast<std::uint64_t>(q) - static_cast<std::uint64_t>(p);
+    };
     for (int i = debut; i <= fin; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const i128 dx = static_cast<i128>(PixelX64(g, c.X[k])) - x;
-        const i128 dy = static_cast<i128>(PixelY64(g, c.Y[k])) - y;
-        const unsigned __int128 d =
-            static_cast<unsigned __int128>(dx * dx) + static_cast<unsigned __int128>(dy * dy);
+        const std::uint64_t dx = ecart(PixelX64(g, c.X[k]), x), dy = ecart(PixelY64(g, c.Y[k]), y);
+        const U128 d = Somme128(Produit128(dx, dx), Produit128(dy, dy));
         if (meilleur < 0 || d < dMin) {
             meilleur = i;
             dMin = d;

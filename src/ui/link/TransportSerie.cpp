@@ -7,16 +7,22 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+// Device files and their rights exist only on POSIX systems; elsewhere the port's own error is
+// all there is.
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
+#endif
+#ifdef __linux__
+#include <sys/sysmacros.h>
+#endif
 
 namespace zyv {
 
 namespace {
 
 // Pseudo-terminals accept the line settings only in part: they have no modem lines.
-bool EstPseudoTerminal(const std::string& nom, QSerialPort& port) {
+bool EstPseudoTerminal(const std::string& nom, [[maybe_unused]] QSerialPort& port) {
     const QString n = QString::fromStdString(nom);
     if (n.startsWith(QLatin1String("/dev/pts/")) || n.startsWith(QLatin1String("pts/")) ||
         n.startsWith(QLatin1String("/dev/ttys")))
@@ -45,6 +51,7 @@ bool Perdu(QSerialPort::SerialPortError e) {
     }
 }
 
+#ifdef Q_OS_UNIX
 // The device file QSerialPort opens for a port name.
 QByteArray Peripherique(const std::string& nom) {
     const QString n = QString::fromStdString(nom);
@@ -72,6 +79,21 @@ EchecOuverture Cause(QSerialPort::SerialPortError e, const std::string& nom) {
         return EchecOuverture::Inconnu;
     }
 }
+#else
+// Windows reports a port held by another program as access denied.
+EchecOuverture Cause(QSerialPort::SerialPortError e, const std::string&) {
+    switch (e) {
+    case QSerialPort::DeviceNotFoundError:
+        return EchecOuverture::Absent;
+    case QSerialPort::PermissionError:
+    case QSerialPort::OpenError:
+    case QSerialPort::ResourceError:
+        return EchecOuverture::Occupe;
+    default:
+        return EchecOuverture::Inconnu;
+    }
+}
+#endif
 
 } // namespace
 

@@ -17,6 +17,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <utility>
+#include <vector>
 
 using namespace zyv;
 
@@ -79,6 +80,35 @@ TEST(NombreEnTexte, FixedDecimalsCommaAndSignPrefixes) {
     EXPECT_EQ(NombreEnTexte({1, INT32_MIN}, {1, INT32_MIN}), "  0," + std::string(59, '0') + "1");
 }
 
+// The exact least-squares parabola as the fit stores it: Cramer's rule on integer sums of powers
+// of X less the middle X, expanded back, each coefficient truncated toward zero.
+Modele ParaboleExacte(const std::vector<std::pair<int, int>>& p) {
+    using i64 = std::int64_t;
+    const i64 m = p[p.size() / 2].first;
+    std::array<i64, 5> s{};
+    std::array<i64, 3> t{};
+    for (const auto& [x, y] : p)
+        for (i64 k = 0, uk = 1; k <= 4; ++k, uk *= x - m) {
+            s[k] += uk;
+            if (k <= 2) t[k] += y * uk;
+        }
+    const auto det = [&](int remplacee) {
+        const auto a = [&](int i, int j) { return j == remplacee ? t[i] : s[i + j]; };
+        return a(0, 0) * (a(1, 1) * a(2, 2) - a(1, 2) * a(2, 1)) -
+               a(0, 1) * (a(1, 0) * a(2, 2) - a(1, 2) * a(2, 0)) +
+               a(0, 2) * (a(1, 0) * a(2, 1) - a(1, 1) * a(2, 0));
+    };
+    const i64 d = det(-1), d0 = det(0), d1 = det(1), d2 = det(2);
+    // f x k / d without overflowing f x k: both parts share the quotient's sign.
+    const auto tronque = [d](i64 k, i64 f) {
+        return static_cast<std::int32_t>(f * (k / d) + f * (k % d) / d);
+    };
+    return {{tronque(d2, 100000), -5},
+            {tronque(d1 - 2 * m * d2, 100000), -5},
+            {tronque(d0 - m * d1 + m * m * d2, 1), 0},
+            true};
+}
+
 TEST(CalculModele, WorkedFitsTruncationAndFailures) {
     // Intercepts 7.9 and -7.9 (nine 8s and one 7 on X = 0 and on X = 1) truncate toward zero.
     for (int s : {1, -1}) {
@@ -106,11 +136,30 @@ TEST(CalculModele, WorkedFitsTruncationAndFailures) {
               (Modele{{-334, -5}, {301986, -5}, {2359, 0}, true}));
     const auto exacte = [](int i) { return std::pair{10 * i, i * i - 40 * i + 7}; };
     EXPECT_EQ(Ajuste(ModeleAX2BXC, 301, exacte), (Modele{{1000, -5}, {-400000, -5}, {7, 0}, true}));
-    // Two distinct X, or three clustered far from zero: rounding noise, never a parabola.
+    // Two distinct X: rounding noise, never a parabola. Three at 2 x 10^9 whose mean Y are all 2:
+    // the flat line.
     const auto deuxX = [](int i) { return std::pair{i % 2 ? 7499 : 13, i % 7}; };
     const auto serres = [](int i) { return std::pair{2000000000 + i % 3, i % 5}; };
     EXPECT_EQ(Ajuste(ModeleAX2BXC, 2001, deuxX), Echec);
-    EXPECT_EQ(Ajuste(ModeleAX2BXC, 300, serres), Echec);
+    EXPECT_EQ(Ajuste(ModeleAX2BXC, 300, serres), (Modele{{0, -5}, {0, -5}, {2, 0}, true}));
+
+    // Well spread but far from zero, where the sums of powers of X share their leading digits
+    // (from X = 500 on, the raw sums gave a wrong c1, from 2000 on none); and about zero.
+    const auto jeu = [](int x0, int pas, int n, int (*y)(int)) {
+        std::vector<std::pair<int, int>> p;
+        for (int i = 0; i < n; ++i) p.emplace_back(x0 + pas * i, y(i));
+        return p;
+    };
+    const auto creux = [](int i) { return 1000 + 3 * (i - 5) * (i - 5) + i * 7919 % 13; };
+    for (const auto& p :
+         {jeu(500, 1, 11, creux), jeu(2000, 1, 11, creux),
+          jeu(3000, 1, 19, [](int i) { return 20000 - 40 * i + i * i + i * 31 % 11; }),
+          jeu(20000, 5, 13, [](int i) { return 500 + 2 * (i - 6) * (i - 6) + i * 17 % 7; }),
+          jeu(-50, 10, 11, [](int i) { return 7 + 2 * i - i * i / 3 + i * 13 % 5; })}) {
+        const auto point = [&p](int i) { return p[i]; };
+        EXPECT_EQ(Ajuste(ModeleAX2BXC, static_cast<int>(p.size()), point), ParaboleExacte(p))
+            << p[0].first;
+    }
 }
 
 TEST(EchantillonModele, TruncatedTermsAndStepsFromX1ExactlyToX2) {
@@ -119,6 +168,9 @@ TEST(EchantillonModele, TruncatedTermsAndStepsFromX1ExactlyToX2) {
     EXPECT_EQ(ValeurModele(demi, demi, {7, 0}, 3), 4 + 1 + 7);
     EXPECT_EQ(ValeurModele({-INT32_MAX, -5}, raide, {}, INT32_MAX), INT32_MIN);
     EXPECT_EQ(ValeurModele(raide, raide, raide, INT64_MAX), INT32_MAX) << "no 128-bit wrap";
+    EXPECT_EQ(ValeurModele({INT32_MIN, 0}, {INT32_MIN, 0}, {}, INT64_C(1) << 48), INT32_MIN);
+    // Terms beyond 64 bits that cancel: 64000000016 - 64000000008 + 7.
+    EXPECT_EQ(ValeurModele({1, -9}, {-8, 0}, {7, 0}, 8000000001), 15);
     TTabValeurs x{}, y{};
     // x1, x2, last index, the second X, the X before the repeated last one
     const std::int32_t cas[][5] = {

@@ -392,6 +392,10 @@ TEST_F(Courbes, FarPositionsSaturateInsteadOfWrapping) {
     CalculGraphe(g);
     Trace(-1, {{2147483647, 5}, {5, 5}});
     EXPECT_EQ(PointProche(g, Px(2147483647), Py(5), c), 1) << "the far point is far";
+    // Distances of some 10^11 px, squared beyond 64 bits, still compare exactly.
+    Trace(-1, {{INT32_MIN, 5}, {INT32_MAX, 5}});
+    EXPECT_EQ(std::pair(PointProche(g, Px(-1), Py(5), c), PointProche(g, Px(0), Py(5), c)),
+              std::pair(0, 1));
     EXPECT_EQ(Trace(1, {{0, 0}, {0, 2000000000}, {-2000000000, 0}}),
               (Lignes{{Px(0), Py(0), Px(0), -1000000}, {Px(0), -1000000, -1000000, Py(0)}}));
 
