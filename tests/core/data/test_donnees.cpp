@@ -431,7 +431,7 @@ TEST_F(Fichiers, OnlyRegularFilesAreReadWhateverTheEncodingOfTheirName) {
     ASSERT_EQ(mkfifo(Nom("tube.ZYV").c_str(), 0600), 0);
     ASSERT_EQ(mkfifo(Nom(NomFichierConfig).c_str(), 0600), 0);
     ASSERT_TRUE(QDir(dossier.path()).mkdir("dossier.ZYV"));
-    const auto lit = [this](const std::function<bool()>& lecture, const std::string& tube) {
+    const auto lit = [](const std::function<bool()>& lecture, const std::string& tube) {
         auto fin = std::async(std::launch::async, lecture);
         if (fin.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
             // Blocked in open: a writer appearing lets it go, and the test fail.
