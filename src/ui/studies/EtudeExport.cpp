@@ -86,6 +86,7 @@ void TFormEtude::Imprimer1Click() {
                     !CaractMachine[static_cast<std::size_t>(n - 1)]->LecturesImprimees().empty();
     const int colonne = lectures ? w / 5 : 0;
     const TRect feuille{0, 0, imprimante.width(), imprimante.height()};
+    const int ecart = l / 2; // captured below: clang 14 cannot capture a structured binding
     PourChaqueAffichee({l, h / 20, w - colonne, h * 17 / 20},
                        [&](CadreTrace& cadre, const TRectDim& r) {
                            page.Decoupe(r.Cadre());
@@ -96,7 +97,7 @@ void TFormEtude::Imprimer1Click() {
                            page.ChoisitPolice({"arial", 9, 0});
                            int y = r.Top + r.Height / 4;
                            for (const std::string& ligne : cadre.LecturesImprimees()) {
-                               page.Texte(r.Left + r.Width + l / 2, y, ligne);
+                               page.Texte(r.Left + r.Width + ecart, y, ligne);
                                y += page.HauteurTexte(ligne) * 3 / 2;
                            }
                        });
