@@ -286,8 +286,10 @@ bool DecodeConfig(TConfiguration& c, std::span<const std::uint8_t> octets) {
             const auto* debut = reinterpret_cast<const char*>(octets.data() + TailleConfig + 1);
             c.NomPortComplet.assign(debut, longueur);
             c.NomPortComplet.resize(std::min(longueur, c.NomPortComplet.find('\0')));
-            // Kept only when a 16-byte writer has not changed the port since.
-            if (c.Port() != c.NomPortComplet) c.NomPortComplet.clear();
+            // Kept only when a 16-byte writer has not changed the port since, and while it is
+            // still longer than the six bytes once cut: written back, it must read the same.
+            if (c.NomPortComplet.size() <= c.NomPort.Capacite || c.Port() != c.NomPortComplet)
+                c.NomPortComplet.clear();
         }
     }
     return true;

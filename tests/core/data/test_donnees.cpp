@@ -499,6 +499,13 @@ TEST_F(Fichiers, ConfigurationIsSixteenBytesPlusTheLongPortName) {
     Ecrit("CFGZYV.cfg", Octets(longue.begin(), longue.end()));
     EXPECT_TRUE(LireConfig(*e, m));
     EXPECT_EQ(e->Config.Port(), "ttyUSB0");
+    // Cut back to the six bytes, the long name is no name of its own: written, it reads the same.
+    const std::string coupee("\0\0\0\0\0\0\0\0\0\6ttyUSB\x09ttyUSB\0xy", 26);
+    Ecrit("CFGZYV.cfg", Octets(coupee.begin(), coupee.end()));
+    EXPECT_TRUE(LireConfig(*e, m));
+    TConfiguration relue;
+    EXPECT_TRUE(DecodeConfig(relue, EncodeConfig(e->Config)));
+    EXPECT_EQ(relue, e->Config);
     e->RepertoireProgramme = Nom("absent");
     EXPECT_FALSE(EcrireConfig(*e, m));
     EXPECT_EQ(m.textes.back(), "Erreur d'ecriture du fichier");
