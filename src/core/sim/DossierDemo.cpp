@@ -117,7 +117,8 @@ void Termine(Etude& e) {
         TCaract& c = e.Travail.Caract[k];
         if (!c.Defini) continue;
         const ZoomsAjustes z = EchelleAutomatique(e.Travail, c, nullptr);
-        c.ZoomX = z.X.value_or(c.ZoomX);
+        // Stacked time traces share one time axis, the one a new characteristic gets.
+        if (c.GrandeurX != GTemps) c.ZoomX = z.X.value_or(c.ZoomX);
         c.ZoomY = z.Y.value_or(c.ZoomY);
     }
     e.EssaiCourant = 1;
