@@ -339,8 +339,12 @@ void TFormEtude::ActionCar() {
         if (c_.EditCommentaire->text() != commentaire) c_.EditCommentaire->setText(commentaire);
     }
     TraceTout();
-    for (int k = 1; k <= NbCaractMax; ++k)
-        c_.ButtonCar[static_cast<std::size_t>(k - 1)]->setText(LibelleCaract(k));
+    for (int k = 1; k <= NbCaractMax; ++k) {
+        // A screen reader names the button by the caption it shows, not the one it started with.
+        QToolButton* bouton = c_.ButtonCar[static_cast<std::size_t>(k - 1)];
+        bouton->setText(LibelleCaract(k));
+        bouton->setAccessibleName(bouton->text());
+    }
     FinActionCar();
     AfficheTitre();
 }

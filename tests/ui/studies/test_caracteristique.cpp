@@ -354,6 +354,8 @@ private slots:
         QVERIFY(!c.W("AffichageValeur")->isVisible());
         Actionne(c.W("ButtonCar1"));
         QVERIFY(!c.E->Travail.Caract[1].Affiche && !c.Fenetre->CaractMachine[0]->isVisible());
+        // A screen reader names a characteristic button by the caption it now shows.
+        QCOMPARE(Lu(c.W("ButtonCar1")), c.W<QToolButton>("ButtonCar1")->text());
 
         // Opened again from the file: its name in the title, unmarked.
         c.Fenetre->close();
