@@ -518,8 +518,13 @@ bool TFormEtude::eventFilter(QObject* objet, QEvent* ev) {
     // Installed on the application while shown: sees the background picture move and every key.
     // The picture is the layout area: once it has its new rectangle, the layout has moved and
     // the frames can follow (the plot area's own resize comes before its layout runs).
+    // A change of both place and size sends a Move then a Resize for one new rectangle: it is
+    // laid out once.
     if (objet == c_.Imagefond && (ev->type() == QEvent::Resize || ev->type() == QEvent::Move)) {
-        if (isVisible()) TraceTout();
+        if (isVisible() && c_.Imagefond->geometry() != zoneSuivie_) {
+            zoneSuivie_ = c_.Imagefond->geometry();
+            TraceTout();
+        }
         return false;
     }
     if (ev->type() != QEvent::KeyPress) return false;

@@ -9,6 +9,7 @@
 #include "ui/plot/HoteTrace.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -180,6 +181,8 @@ private:
     std::unique_ptr<QPrinter> imprimante_;
     QString legende_;
     bool traceEnCours_ = false;
+    // The background picture's rectangle the frames last followed.
+    QRect zoneSuivie_;
 };
 
 } // namespace zyv
