@@ -2,8 +2,8 @@
 #pragma once
 
 #include "core/data/Operations.h"
-#include "ui/app/ServicesEssai.h"
 #include "ui/plot/HoteEssai.h"
+#include "ui/socle/ServicesEssai.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -9,14 +9,14 @@
 #include "core/link/TransportScripte.h"
 #include "core/plot/Disposition.h"
 #include "core/sim/Banc.h"
-#include "ui/app/Fenetres.h"
-#include "ui/app/ServicesEssai.h"
-#include "ui/app/TFormBancSimule.h"
-#include "ui/app/TFormVisualisationPDF.h"
 #include "ui/app/TZYV2.h"
 #include "ui/link/TConfigCom.h"
 #include "ui/link/TFormConnection.h"
 #include "ui/plot/CadreTrace.h"
+#include "ui/socle/Fenetres.h"
+#include "ui/socle/ServicesEssai.h"
+#include "ui/socle/TFormBancSimule.h"
+#include "ui/socle/TFormVisualisationPDF.h"
 
 #include <QAccessible>
 #include <QApplication>

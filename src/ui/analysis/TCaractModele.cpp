@@ -1,8 +1,8 @@
 #include "ui/analysis/TCaractModele.h"
 
-#include "ui/app/Services.h"
 #include "ui/plot/ImageCopiee.h"
 #include "ui/plot/ZoneTrace.h"
+#include "ui/socle/Services.h"
 
 #include "ui_TCaractModele.h"
 

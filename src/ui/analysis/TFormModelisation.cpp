@@ -2,10 +2,10 @@
 
 #include "core/data/Fichiers.h"
 #include "ui/analysis/TCaractModele.h"
-#include "ui/app/Accessibilite.h"
-#include "ui/app/Services.h"
 #include "ui/plot/HoteTrace.h"
 #include "ui/plot/SurfacePeintre.h"
+#include "ui/socle/Accessibilite.h"
+#include "ui/socle/Services.h"
 
 #include "ui_TFormModelisation.h"
 

@@ -5,9 +5,9 @@
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
-#include "ui/app/Recuperation.h"
-#include "ui/app/TFormVisualisationPDF.h"
 #include "ui/link/TFormConnection.h"
+#include "ui/socle/Recuperation.h"
+#include "ui/socle/TFormVisualisationPDF.h"
 
 #include "ui_TZYV2.h"
 
@@ -69,6 +69,7 @@ TZYV2::TZYV2(Etude& e, ModuleZYV& module, Services& services, Fenetres& fenetres
     connect(ui_->ButtonQuitter, &QPushButton::clicked, this, &TZYV2::ButtonQuitterClick);
 
     fenetres_.ZYV2 = this;
+    fenetres_.SauvegardeEtude = &SauvegardeEtude;
     FormCreate();
 }
 

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/data/Travail.h"
-#include "ui/app/Fenetres.h"
-#include "ui/app/Sauvegarde.h"
-#include "ui/app/Services.h"
+#include "ui/socle/Fenetres.h"
+#include "ui/socle/Sauvegarde.h"
+#include "ui/socle/Services.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // The port chooser frame: a "Port série" radio group with one entry per port.
 #pragma once
 
-#include "ui/app/Services.h"
+#include "ui/socle/Services.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "ui/link/TFormConnection.h"
 
 #include "core/link/ConfigCom.h"
-#include "ui/app/TFormVisualisationPDF.h"
 #include "ui/link/TConfigCom.h"
+#include "ui/socle/TFormVisualisationPDF.h"
 
 #include "ui_TFormConnection.h"
 

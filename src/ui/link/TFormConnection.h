@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/data/Travail.h"
-#include "ui/app/Fenetres.h"
+#include "ui/socle/Fenetres.h"
 
 #include <QDialog>
 #include <QTimer>

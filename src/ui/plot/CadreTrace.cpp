@@ -5,10 +5,10 @@
 
 #include "core/data/Cp1252.h"
 #include "core/data/Operations.h"
-#include "ui/app/Services.h"
 #include "ui/plot/HoteTrace.h"
 #include "ui/plot/ImageCopiee.h"
 #include "ui/plot/ZoneTrace.h"
+#include "ui/socle/Services.h"
 
 #include <QAction>
 #include <QFontMetrics>

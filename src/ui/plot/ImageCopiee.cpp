@@ -1,7 +1,7 @@
 #include "ui/plot/ImageCopiee.h"
 
-#include "ui/app/Services.h"
 #include "ui/plot/SurfacePeintre.h"
+#include "ui/socle/Services.h"
 
 #include <QImage>
 

@@ -4,11 +4,11 @@
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
 #include "ui/analysis/TFormModelisation.h"
-#include "ui/app/Modal.h"
-#include "ui/app/Services.h"
-#include "ui/app/TZYV2.h"
 #include "ui/link/TFormConnection.h"
 #include "ui/plot/CadreTrace.h"
+#include "ui/socle/Modal.h"
+#include "ui/socle/Sauvegarde.h"
+#include "ui/socle/Services.h"
 #include "ui/studies/DialogueCaract.h"
 #include "ui/studies/TFormEtude.h"
 
@@ -175,27 +175,27 @@ void TFormEtude::FondClick(int fond) {
 // Files and the module
 
 void TFormEtude::Enregistrer1Click() {
-    fenetres_.ZYV2->SauvegardeEtude.Enregistrer();
+    fenetres_.SauvegardeEtude->Enregistrer();
     AfficheTitre();
 }
 
 void TFormEtude::Enregistrersous1Click() {
-    fenetres_.ZYV2->SauvegardeEtude.EnregistrerSous();
+    fenetres_.SauvegardeEtude->EnregistrerSous();
     AfficheTitre();
 }
 
 void TFormEtude::Nouveautravail1Click() {
-    if (!fenetres_.ZYV2->SauvegardeEtude.NouveauTravail()) return;
+    if (!fenetres_.SauvegardeEtude->NouveauTravail()) return;
     ActionCar();
 }
 
 void TFormEtude::Modifie() {
-    if (fenetres_.ZYV2 != nullptr) fenetres_.ZYV2->SauvegardeEtude.Modifie();
+    if (fenetres_.SauvegardeEtude != nullptr) fenetres_.SauvegardeEtude->Modifie();
     AfficheTitre();
 }
 
 bool TFormEtude::Avertissement() {
-    return fenetres_.ZYV2->SauvegardeEtude.Avertissement();
+    return fenetres_.SauvegardeEtude->Avertissement();
 }
 
 void TFormEtude::Configurationmatrielle1Click() {

@@ -4,10 +4,10 @@
 #include "core/data/Cp1252.h"
 #include "core/data/Fichiers.h"
 #include "core/plot/UniteGraphe.h"
-#include "ui/app/Services.h"
 #include "ui/plot/CadreTrace.h"
 #include "ui/plot/ImageCopiee.h"
 #include "ui/plot/SurfacePeintre.h"
+#include "ui/socle/Services.h"
 #include "ui/studies/TFormEtude.h"
 
 #include <QPrinter>

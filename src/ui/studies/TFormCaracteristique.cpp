@@ -2,8 +2,8 @@
 
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
-#include "ui/app/Modal.h"
 #include "ui/plot/TCaractMachine.h"
+#include "ui/socle/Modal.h"
 #include "ui/studies/TFormTrierPoints.h"
 #include "ui/studies/TNouvelCaract.h"
 

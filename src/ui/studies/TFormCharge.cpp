@@ -2,8 +2,8 @@
 
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
-#include "ui/app/Services.h"
 #include "ui/plot/TTemporelMachine.h"
+#include "ui/socle/Services.h"
 #include "ui/studies/TNouvelCaractCharge.h"
 #include "ui/studies/TSelectCharge.h"
 

@@ -4,14 +4,13 @@
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
 #include "core/plot/UniteGraphe.h"
-#include "ui/app/Accessibilite.h"
-#include "ui/app/Modal.h"
-#include "ui/app/Services.h"
-#include "ui/app/TAboutBox.h"
-#include "ui/app/TFormBancSimule.h"
-#include "ui/app/TFormVisualisationPDF.h"
-#include "ui/app/TZYV2.h"
 #include "ui/plot/CadreTrace.h"
+#include "ui/socle/Accessibilite.h"
+#include "ui/socle/Modal.h"
+#include "ui/socle/Services.h"
+#include "ui/socle/TAboutBox.h"
+#include "ui/socle/TFormBancSimule.h"
+#include "ui/socle/TFormVisualisationPDF.h"
 
 #include <QActionGroup>
 #include <QApplication>

@@ -5,8 +5,8 @@
 
 #include "core/data/Travail.h"
 #include "core/plot/Disposition.h"
-#include "ui/app/Fenetres.h"
 #include "ui/plot/HoteTrace.h"
+#include "ui/socle/Fenetres.h"
 
 #include <QMainWindow>
 #include <QRect>

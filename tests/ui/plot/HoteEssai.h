@@ -3,9 +3,9 @@
 #pragma once
 
 #include "core/data/Operations.h"
-#include "ui/app/ServicesEssai.h"
 #include "ui/plot/CadreTrace.h"
 #include "ui/plot/HoteTrace.h"
+#include "ui/socle/ServicesEssai.h"
 
 #include <QLabel>
 #include <QMenu>

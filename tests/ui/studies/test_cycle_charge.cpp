@@ -2,9 +2,9 @@
 // served by zyv-module-sim, whose journal shows every byte the module received.
 #include "core/link/ConfigCom.h"
 #include "core/studies/ProfilCharge.h"
-#include "ui/app/ServicesEssai.h"
 #include "ui/link/SimulateurModule.h"
 #include "ui/link/TransportSerie.h"
+#include "ui/socle/ServicesEssai.h"
 #include "ui/studies/TFormCharge.h"
 #include "ui/studies/TSelectCharge.h"
 

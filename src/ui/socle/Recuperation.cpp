@@ -1,4 +1,4 @@
-#include "ui/app/Recuperation.h"
+#include "ui/socle/Recuperation.h"
 
 #include "core/data/Fichiers.h"
 

@@ -1,8 +1,8 @@
-#include "ui/app/Sauvegarde.h"
+#include "ui/socle/Sauvegarde.h"
 
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
-#include "ui/app/Recuperation.h"
+#include "ui/socle/Recuperation.h"
 
 #include <QByteArray>
 #include <QFile>

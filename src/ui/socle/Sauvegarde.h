@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/data/Travail.h"
-#include "ui/app/Services.h"
+#include "ui/socle/Services.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "ui/Coquille.h"
 
 #include "core/data/Operations.h"
-#include "ui/app/Recuperation.h"
+#include "ui/socle/Recuperation.h"
 #include "ui/studies/TFormCaracteristique.h"
 #include "ui/studies/TNouvelCaract.h"
 

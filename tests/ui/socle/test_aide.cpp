@@ -1,6 +1,6 @@
 // The help window and the About box, driven as the user sees them.
-#include "ui/app/TAboutBox.h"
-#include "ui/app/TFormVisualisationPDF.h"
+#include "ui/socle/TAboutBox.h"
+#include "ui/socle/TFormVisualisationPDF.h"
 
 #include "core/data/Travail.h"
 

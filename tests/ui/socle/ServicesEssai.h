@@ -1,7 +1,7 @@
 // Records what the program would show and answers its questions from a script.
 #pragma once
 
-#include "ui/app/Services.h"
+#include "ui/socle/Services.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ui/app/Accessibilite.h"
+#include "ui/socle/Accessibilite.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 // The desktop's message boxes, file dialogs, clipboard and printer dialogs.
 #pragma once
 
-#include "ui/app/Services.h"
+#include "ui/socle/Services.h"
 
 namespace zyv {
 

@@ -1,4 +1,4 @@
-#include "ui/app/TFormVisualisationPDF.h"
+#include "ui/socle/TFormVisualisationPDF.h"
 
 #include "ui_TFormVisualisationPDF.h"
 

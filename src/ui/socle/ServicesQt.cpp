@@ -1,4 +1,4 @@
-#include "ui/app/ServicesQt.h"
+#include "ui/socle/ServicesQt.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,5 +1,5 @@
 // The desktop's message boxes, as the user sees them.
-#include "ui/app/ServicesQt.h"
+#include "ui/socle/ServicesQt.h"
 
 #include <QAbstractButton>
 #include <QApplication>

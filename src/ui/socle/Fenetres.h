@@ -6,7 +6,7 @@ class QWidget;
 
 namespace zyv {
 
-class TZYV2;
+class Sauvegarde;
 class TAboutBox;
 class TConfigCom;
 class TFormConnection;
@@ -18,7 +18,9 @@ class TFormTrierPoints;
 class TFormModelisation;
 
 struct Fenetres {
-    TZYV2* ZYV2 = nullptr;
+    // The main window and its saving of the study, which every window that holds the study uses.
+    QWidget* ZYV2 = nullptr;
+    Sauvegarde* SauvegardeEtude = nullptr;
     // The study windows and their dialogs take these places when they exist; until then the
     // study buttons prepare the study and show nothing.
     QWidget* FormCharge = nullptr;

@@ -1,9 +1,9 @@
 // The save commands and the prompt every window runs before the study is replaced.
-#include "ui/app/ServicesEssai.h"
+#include "ui/socle/ServicesEssai.h"
 
 #include "core/data/Fichiers.h"
 #include "core/data/Operations.h"
-#include "ui/app/Sauvegarde.h"
+#include "ui/socle/Sauvegarde.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ui/app/TFormBancSimule.h"
+#include "ui/socle/TFormBancSimule.h"
 
 #include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"

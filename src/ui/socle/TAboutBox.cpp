@@ -1,4 +1,4 @@
-#include "ui/app/TAboutBox.h"
+#include "ui/socle/TAboutBox.h"
 
 #include "ui_TAboutBox.h"
 
@@ -15,7 +15,7 @@ namespace zyv {
 namespace {
 
 QPixmap ImageBanc(qreal echelle) {
-    QSvgRenderer rendu(QStringLiteral(":/app/AboutZYV.svg"));
+    QSvgRenderer rendu(QStringLiteral(":/socle/AboutZYV.svg"));
     const QSize taille = rendu.defaultSize();
     QPixmap image(taille * echelle);
     image.setDevicePixelRatio(echelle);
