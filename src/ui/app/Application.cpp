@@ -27,9 +27,37 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace zyv {
+
+namespace {
+
+// Runs a task once, from the event loop, after the window's first paint has reached the screen.
+class ApresPremierePeinture : public QObject {
+public:
+    ApresPremierePeinture(QWidget& fenetre, std::function<void()> tache)
+        : fenetre_(fenetre), tache_(std::move(tache)) {
+        fenetre_.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* ev) override {
+        if (objet == &fenetre_ && ev->type() == QEvent::Paint) {
+            fenetre_.removeEventFilter(this);
+            QTimer::singleShot(0, this, tache_);
+        }
+        return false;
+    }
+
+private:
+    QWidget& fenetre_;
+    std::function<void()> tache_;
+};
+
+} // namespace
 
 int LanceApplication(int argc, char** argv) {
     IgnoreLimiteTailleFichier();
@@ -57,30 +85,48 @@ int LanceApplication(int argc, char** argv) {
     // Outlives the windows: their last requests reach the disk before the run ends.
     Recuperation recuperation(*etude, CheminRecuperation());
 
-    // Created once, in this order, and kept for the whole run.
+    // The main window and what it shows at once (the connection dialog and the simulated
+    // bench's panel); created once and kept for the whole run.
     TZYV2 zyv2(*etude, module, services, fenetres);
     zyv2.SauvegardeEtude.Suit(&recuperation);
-    // The one random sequence of the run's load profiles.
-    TGenerateurAleatoire hasard;
-    TFormCharge formCharge(*etude, module, services, fenetres, hasard);
-    TFormCaracteristique formCaracteristique(*etude, module, services, fenetres);
-    TNouvelCaract nouvelCaract(*etude);
-    fenetres.NouvelCaract = &nouvelCaract;
-    TAboutBox aboutBox;
-    fenetres.AboutBox = &aboutBox;
-    TFormTrierPoints formTrierPoints(*etude);
-    fenetres.FormTrierPoints = &formTrierPoints;
-    TFormModelisation formModelisation(*etude, services);
-    fenetres.FormModelisation = &formModelisation;
-    TNouvelCaractCharge nouvelCaractCharge(*etude);
-    fenetres.NouvelCaractCharge = &nouvelCaractCharge;
     TConfigCom configCom(*etude, services, ports);
     fenetres.ConfigCom = &configCom;
     TFormConnection formConnection(*etude, module, fenetres, &zyv2);
-    TFormVisualisationPDF formVisualisationPDF(*etude);
-    fenetres.FormVisualisationPDF = &formVisualisationPDF;
     TFormBancSimule formBancSimule(banc, module);
     fenetres.FormBancSimule = &formBancSimule;
+
+    // The study windows, their dialogs and the help viewer take longer to build than everything
+    // above: they are built once the main window has been painted, or when a study or the help
+    // is opened before that, and kept until the end of the run.
+    // The one random sequence of the run's load profiles.
+    TGenerateurAleatoire hasard;
+    std::unique_ptr<TFormCharge> formCharge;
+    std::unique_ptr<TFormCaracteristique> formCaracteristique;
+    std::unique_ptr<TNouvelCaract> nouvelCaract;
+    std::unique_ptr<TAboutBox> aboutBox;
+    std::unique_ptr<TFormTrierPoints> formTrierPoints;
+    std::unique_ptr<TFormModelisation> formModelisation;
+    std::unique_ptr<TNouvelCaractCharge> nouvelCaractCharge;
+    std::unique_ptr<TFormVisualisationPDF> formVisualisationPDF;
+    fenetres.Complete = [&] {
+        if (formCharge) return;
+        formCharge = std::make_unique<TFormCharge>(*etude, module, services, fenetres, hasard);
+        formCaracteristique =
+            std::make_unique<TFormCaracteristique>(*etude, module, services, fenetres);
+        nouvelCaract = std::make_unique<TNouvelCaract>(*etude);
+        fenetres.NouvelCaract = nouvelCaract.get();
+        aboutBox = std::make_unique<TAboutBox>();
+        fenetres.AboutBox = aboutBox.get();
+        formTrierPoints = std::make_unique<TFormTrierPoints>(*etude);
+        fenetres.FormTrierPoints = formTrierPoints.get();
+        formModelisation = std::make_unique<TFormModelisation>(*etude, services);
+        fenetres.FormModelisation = formModelisation.get();
+        nouvelCaractCharge = std::make_unique<TNouvelCaractCharge>(*etude);
+        fenetres.NouvelCaractCharge = nouvelCaractCharge.get();
+        formVisualisationPDF = std::make_unique<TFormVisualisationPDF>(*etude);
+        fenetres.FormVisualisationPDF = formVisualisationPDF.get();
+    };
+    ApresPremierePeinture apres(zyv2, fenetres.Complete);
 
     QObject::connect(&zyv2, &TZYV2::Fermee, &app, &QApplication::quit, Qt::QueuedConnection);
     zyv2.show();

@@ -186,6 +186,7 @@ void TZYV2::OuvreEtude(int typeEtude) {
         etude_.Travail.TypeEtude = typeEtude;
         SauvegardeEtude.AJour();
     }
+    if (fenetres_.Complete) fenetres_.Complete();
     const bool charge = typeEtude == EtudeChargeMoteur || typeEtude == EtudeChargeGeneratrice;
     QWidget* etude = charge ? fenetres_.FormCharge : fenetres_.FormCaracteristique;
     if (etude == nullptr) return;
@@ -203,6 +204,7 @@ void TZYV2::ButtonOuvrirClick() {
 }
 
 void TZYV2::SpeedButtonAideClick() {
+    if (fenetres_.Complete) fenetres_.Complete();
     fenetres_.FormVisualisationPDF->Affiche();
 }
 

@@ -138,6 +138,7 @@ void TFormConnection::ButtonConfigurationClick() {
 }
 
 void TFormConnection::SpeedButton1Click() {
+    if (fenetres_.Complete) fenetres_.Complete();
     if (fenetres_.FormVisualisationPDF != nullptr) fenetres_.FormVisualisationPDF->Affiche();
 }
 

@@ -1,6 +1,8 @@
-// The windows of a run, created once at start in this order and kept until exit. Windows reach
-// one another through this table, filled as they are created.
+// The windows of a run, each created once and kept until exit. Windows reach one another
+// through this table, filled as they are created.
 #pragma once
+
+#include <functional>
 
 class QWidget;
 
@@ -35,6 +37,10 @@ struct Fenetres {
     TFormVisualisationPDF* FormVisualisationPDF = nullptr;
     // Not a window of the table: the simulated bench's control panel, shown while "SIMUL" is open.
     TFormBancSimule* FormBancSimule = nullptr;
+
+    // Builds the study windows and their dialogs if they do not exist yet. The run builds them
+    // once the main window is on screen; a study opened sooner builds them first.
+    std::function<void()> Complete;
 };
 
 } // namespace zyv
