@@ -7,11 +7,20 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <memory>
+
+// The POSIX calls say more than the standard library can (open without blocking, flush to the
+// disk); elsewhere, or built with ZYV_FICHIERS_PORTABLES, the standard library does the same work.
+#if (defined(__unix__) || defined(__APPLE__)) && !defined(ZYV_FICHIERS_PORTABLES)
+#define ZYV_FICHIERS_POSIX 1
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <fstream>
+#include <thread>
+#endif
 
 namespace zyv {
 
@@ -24,6 +33,23 @@ std::string Chemin(const Etude& e, const std::string& nom) {
     return (std::filesystem::path(e.RepertoireProgramme) / nom).string();
 }
 
+// A link is followed, so the file it names gets the new content.
+bool Cible(const std::string& nom, std::filesystem::path& cible) {
+    std::error_code ec;
+    cible = nom;
+    if (!std::filesystem::is_symlink(cible, ec)) return true;
+    cible = std::filesystem::weakly_canonical(cible, ec);
+    return !ec;
+}
+
+std::string NomTemporaire(const std::filesystem::path& cible, unsigned long processus) {
+    static std::atomic<unsigned> compteur{0};
+    return cible.string() + "." + std::to_string(processus) + "-" + std::to_string(compteur++) +
+           ".tmp";
+}
+
+#ifdef ZYV_FICHIERS_POSIX
+
 bool EcritTout(int fd, const std::uint8_t* p, std::size_t n) {
     while (n > 0) {
         const ssize_t k = ::write(fd, p, n);
@@ -35,7 +61,7 @@ bool EcritTout(int fd, const std::uint8_t* p, std::size_t n) {
     return true;
 }
 
-// Opened without blocking and refused unless a regular file: a FIFO or a device named like a
+// Refused unless a regular file, and opened without blocking: a FIFO or a device named like a
 // study would otherwise hang the caller in open or read.
 bool LitOctets(const std::string& chemin, std::size_t maximum, std::vector<std::uint8_t>& octets) {
     const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -61,27 +87,15 @@ bool LitOctets(const std::string& chemin, std::size_t maximum, std::vector<std::
     return ok;
 }
 
-// The new content goes to a temporary file next to the target and replaces it only once it
-// is complete, so a failed save never costs the previous good file. A link is followed, so the
-// file it names gets the new content.
-bool EcritOctets(const std::string& nom, const std::vector<std::uint8_t>& octets) {
-    std::error_code ec;
-    std::filesystem::path cible(nom);
-    if (std::filesystem::is_symlink(cible, ec)) {
-        const auto vraie = std::filesystem::weakly_canonical(cible, ec);
-        if (ec) return false;
-        cible = vraie;
-    }
+bool EcritOctetsRemplace(const std::filesystem::path& cible, const std::vector<std::uint8_t>& octets) {
     struct stat st {};
     const bool existe = ::stat(cible.c_str(), &st) == 0;
     if (existe && !S_ISREG(st.st_mode)) return false;
 
-    static std::atomic<unsigned> compteur{0};
     std::string temporaire;
     int fd = -1;
     for (int essai = 0; fd < 0 && essai < 100; ++essai) {
-        temporaire = cible.string() + "." + std::to_string(::getpid()) + "-" +
-                     std::to_string(compteur++) + ".tmp";
+        temporaire = NomTemporaire(cible, static_cast<unsigned long>(::getpid()));
         // Created as any new file of the user (umask applies), unless the old file says better.
         fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return false;
@@ -93,6 +107,59 @@ bool EcritOctets(const std::string& nom, const std::vector<std::uint8_t>& octets
     ok = ok && ::rename(temporaire.c_str(), cible.c_str()) == 0;
     if (!ok) ::unlink(temporaire.c_str());
     return ok;
+}
+
+#else
+
+bool LitOctets(const std::string& chemin, std::size_t maximum, std::vector<std::uint8_t>& octets) {
+    std::error_code ec;
+    octets.clear();
+    if (!std::filesystem::is_regular_file(chemin, ec)) return false;
+    std::ifstream f(std::filesystem::path(chemin), std::ios::binary);
+    if (!f) return false;
+    octets.resize(maximum);
+    f.read(reinterpret_cast<char*>(octets.data()), static_cast<std::streamsize>(maximum));
+    octets.resize(static_cast<std::size_t>(f.gcount()));
+    return !f.bad();
+}
+
+bool EcritOctetsRemplace(const std::filesystem::path& cible,
+                         const std::vector<std::uint8_t>& octets) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const auto etat = fs::status(cible, ec);
+    const bool existe = fs::exists(etat);
+    if (existe && !fs::is_regular_file(etat)) return false;
+    const auto processus = std::hash<std::thread::id>{}(std::this_thread::get_id());
+    std::string temporaire;
+    for (int essai = 0; essai < 100; ++essai) {
+        temporaire = NomTemporaire(cible, static_cast<unsigned long>(processus));
+        if (!fs::exists(temporaire, ec)) break;
+    }
+    bool ok;
+    {
+        std::ofstream f(fs::path(temporaire), std::ios::binary | std::ios::trunc);
+        f.write(reinterpret_cast<const char*>(octets.data()),
+                static_cast<std::streamsize>(octets.size()));
+        f.flush();
+        ok = static_cast<bool>(f);
+    }
+    if (ok && existe) fs::permissions(temporaire, etat.permissions(), ec);
+    ok = ok && !ec;
+    if (ok) fs::rename(temporaire, cible, ec);
+    ok = ok && !ec;
+    if (!ok) fs::remove(temporaire, ec);
+    return ok;
+}
+
+#endif
+
+// The new content goes to a temporary file next to the target and replaces it only once it
+// is complete, so a failed save never costs the previous good file. A link is followed, so the
+// file it names gets the new content.
+bool EcritOctets(const std::string& nom, const std::vector<std::uint8_t>& octets) {
+    std::filesystem::path cible;
+    return Cible(nom, cible) && EcritOctetsRemplace(cible, octets);
 }
 
 } // namespace
@@ -158,7 +225,9 @@ bool EcritImageTravail(const TTravail& t, const std::string& chemin) {
 }
 
 void IgnoreLimiteTailleFichier() {
+#ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 } // namespace zyv
