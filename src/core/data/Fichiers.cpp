@@ -87,7 +87,8 @@ bool LitOctets(const std::string& chemin, std::size_t maximum, std::vector<std::
     return ok;
 }
 
-bool EcritOctetsRemplace(const std::filesystem::path& cible, const std::vector<std::uint8_t>& octets) {
+bool EcritOctetsRemplace(const std::filesystem::path& cible,
+                         const std::vector<std::uint8_t>& octets) {
     struct stat st {};
     const bool existe = ::stat(cible.c_str(), &st) == 0;
     if (existe && !S_ISREG(st.st_mode)) return false;
