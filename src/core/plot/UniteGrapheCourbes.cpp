@@ -2,6 +2,8 @@
 #include "core/plot/UniteGraphe.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "core/plot/UniteGrapheInterne.h"
 
@@ -111,7 +113,7 @@ void Lissage(std::span<const i64> p, std::span<i64> o, int rayonMax) {
 }
 
 // Truncating division by 2^decalage.
-inline i64 DivPuissance2(i64 s, int decalage) {
+constexpr i64 DivPuissance2(i64 s, int decalage) {
     return (s + ((s >> 63) & ((i64{1} << decalage) - 1))) >> decalage;
 }
 
@@ -153,15 +155,41 @@ constexpr std::array<Rangee3, 9> ParaboleFin = {{{0, 1, 0, 0},
                                                  {-7, 30, 105, 7},
                                                  {0, 0, 1, 0}}};
 
+// The eight vertices of interval 1 -> 2, the table unrolled so that its weights and shifts
+// are constants.
+template <std::size_t... J>
+void Intervalle(PointPixel* o, const i64 (&x)[4], const i64 (&y)[4], std::index_sequence<J...>) {
+    constexpr auto point = [](const Rangee4& r, const i64(&p)[4]) {
+        return static_cast<int>(
+            DivPuissance2(r.a * p[0] + r.b * p[1] + r.c * p[2] + r.d * p[3], r.decalage));
+    };
+    ((o[J] = {point(CatmullRom[J], x), point(CatmullRom[J], y)}), ...);
+}
+
 template <std::size_t N>
-void Parabole(Surface& s, std::span<const i64> px, std::span<const i64> py, std::size_t i0,
-              const std::array<Rangee3, N>& rangees) {
+void Parabole(std::vector<PointPixel>& v, std::span<const i64> px, std::span<const i64> py,
+              std::size_t i0, const std::array<Rangee3, N>& rangees) {
     const i64 x0 = px[i0], x1 = px[i0 + 1], x2 = px[i0 + 2];
     const i64 y0 = py[i0], y1 = py[i0 + 1], y2 = py[i0 + 2];
     for (const Rangee3& r : rangees) {
-        s.TraceVers(static_cast<int>(DivPuissance2(r.a * x0 + r.b * x1 + r.c * x2, r.decalage)),
-                    static_cast<int>(DivPuissance2(r.a * y0 + r.b * y1 + r.c * y2, r.decalage)));
+        v.push_back({static_cast<int>(DivPuissance2(r.a * x0 + r.b * x1 + r.c * x2, r.decalage)),
+                     static_cast<int>(DivPuissance2(r.a * y0 + r.b * y1 + r.c * y2, r.decalage))});
     }
+}
+
+// A curve's vertices or marker centres, handed to the surface in one call; kept from one
+// curve to the next.
+std::vector<PointPixel>& Sommets() {
+    thread_local std::vector<PointPixel> v;
+    return v;
+}
+
+void TraceMarqueurs(TGraphe& g, int forme, std::span<const PointPixel> centres) {
+    Surface& s = *g.Surface;
+    Stylo stylo = s.StyloCourant();
+    stylo.Style = StyleTrait::Plein;
+    s.ChoisitStylo(stylo);
+    s.Marqueurs(forme, centres, Dixiemes(s, 3));
 }
 
 } // namespace
@@ -183,30 +211,35 @@ void TraceCubique(Surface& s, std::span<const i64> px, std::span<const i64> py, 
     fin = std::min(fin, dernier);
     if (debut > fin) return;
     const auto d = static_cast<std::size_t>(debut);
-    s.DeplaceVers(static_cast<int>(px[d]), static_cast<int>(py[d]));
+    std::vector<PointPixel>& v = Sommets();
+    v.clear();
+    v.reserve(8 * static_cast<std::size_t>(fin - debut) + 17);
+    v.push_back({static_cast<int>(px[d]), static_cast<int>(py[d])});
     if (dernier < 2) {
         // Two points carry no curvature: a straight segment.
         for (std::size_t i = d + 1; i <= static_cast<std::size_t>(fin); ++i)
-            s.TraceVers(static_cast<int>(px[i]), static_cast<int>(py[i]));
+            v.push_back({static_cast<int>(px[i]), static_cast<int>(py[i])});
+        s.Polyligne(v);
         return;
     }
     int premier = debut;
     if (debut == 0) {
-        Parabole(s, px, py, 0, ParaboleDebut);
+        Parabole(v, px, py, 0, ParaboleDebut);
         premier = 1;
     }
-    for (int i = premier; i <= fin - 2; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        const i64 x0 = px[k - 1], x1 = px[k], x2 = px[k + 1], x3 = px[k + 2];
-        const i64 y0 = py[k - 1], y1 = py[k], y2 = py[k + 1], y3 = py[k + 2];
-        for (const Rangee4& r : CatmullRom) {
-            s.TraceVers(static_cast<int>(
-                            DivPuissance2(r.a * x0 + r.b * x1 + r.c * x2 + r.d * x3, r.decalage)),
-                        static_cast<int>(
-                            DivPuissance2(r.a * y0 + r.b * y1 + r.c * y2 + r.d * y3, r.decalage)));
+    if (premier <= fin - 2) {
+        const std::size_t deja = v.size();
+        v.resize(deja + 8 * static_cast<std::size_t>(fin - 1 - premier));
+        PointPixel* o = v.data() + deja;
+        for (int i = premier; i <= fin - 2; ++i, o += 8) {
+            const auto k = static_cast<std::size_t>(i);
+            const i64 x[4] = {px[k - 1], px[k], px[k + 1], px[k + 2]};
+            const i64 y[4] = {py[k - 1], py[k], py[k + 1], py[k + 2]};
+            Intervalle(o, x, y, std::make_index_sequence<8>());
         }
     }
-    if (fin == dernier) Parabole(s, px, py, static_cast<std::size_t>(dernier - 2), ParaboleFin);
+    if (fin == dernier) Parabole(v, px, py, static_cast<std::size_t>(dernier - 2), ParaboleFin);
+    s.Polyligne(v);
 }
 
 void TraceCourbeGraphe(TGraphe& g, const TCourbe& c) {
@@ -227,12 +260,13 @@ void TraceCourbeGraphe(TGraphe& g, const TCourbe& c) {
         py[i] = Borne(PixelY64(g, c.Y[i]));
     }
 
-    if (c.Marqueur >= 0) {
-        for (int i = debut; i <= fin; ++i) {
-            const auto k = static_cast<std::size_t>(i);
-            TraceMarqueur(g, c.Marqueur, static_cast<int>(px[k]), static_cast<int>(py[k]));
-        }
+    std::vector<PointPixel>& v = Sommets(); // the points themselves, until a cubic takes it
+    v.clear();
+    for (int i = debut; i <= fin; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        v.push_back({static_cast<int>(px[k]), static_cast<int>(py[k])});
     }
+    if (c.Marqueur >= 0 && !v.empty()) TraceMarqueurs(g, c.Marqueur, v);
     StyloCourbe(g, c.Style);
 
     const std::span<const i64> sx(px.data(), n1), sy(py.data(), n1);
@@ -249,13 +283,7 @@ void TraceCourbeGraphe(TGraphe& g, const TCourbe& c) {
         break;
     }
     case 1:
-        if (debut <= fin) {
-            s.DeplaceVers(static_cast<int>(px[static_cast<std::size_t>(debut)]),
-                          static_cast<int>(py[static_cast<std::size_t>(debut)]));
-            for (int i = debut + 1; i <= fin; ++i)
-                s.TraceVers(static_cast<int>(px[static_cast<std::size_t>(i)]),
-                            static_cast<int>(py[static_cast<std::size_t>(i)]));
-        }
+        s.Polyligne(v);
         break;
     case 2:
         TraceCubique(s, sx, sy, debut, fin);

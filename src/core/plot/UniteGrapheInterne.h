@@ -16,14 +16,6 @@ using i64 = std::int64_t;
 constexpr i64 LimitePixel = 1000000;
 constexpr i64 Min64 = std::numeric_limits<i64>::min(), Max64 = std::numeric_limits<i64>::max();
 
-// plus + a * b div c, exact whenever the true result fits 64 bits, saturated otherwise; c must
-// not be 0.
-inline i64 MulDiv(i64 a, i64 b, i64 c, i64 plus = 0) {
-    const U128 q = Quotient128(Produit128(Magnitude(a), Magnitude(b)), Magnitude(c));
-    const bool negatif = ((a < 0) != (b < 0)) != (c < 0);
-    return Borne128(Somme128(negatif ? Oppose128(q) : q, De64(plus)), Min64, Max64);
-}
-
 inline i64 Difference(i64 a, i64 b) {
     if (b < 0 && a > Max64 + b) return Max64;
     if (b > 0 && a < Min64 + b) return Min64;
@@ -34,6 +26,17 @@ inline i64 Somme(i64 a, i64 b) {
     if (b > 0 && a > Max64 - b) return Max64;
     if (b < 0 && a < Min64 - b) return Min64;
     return a + b;
+}
+
+// plus + a * b div c, exact whenever the true result fits 64 bits, saturated otherwise; c must
+// not be 0.
+inline i64 MulDiv(i64 a, i64 b, i64 c, i64 plus = 0) {
+    // Factors below 2^31: the product fits 64 bits, and the division truncates alike.
+    constexpr i64 Petit = i64{1} << 31;
+    if (a > -Petit && a < Petit && b > -Petit && b < Petit) return Somme(a * b / c, plus);
+    const U128 q = Quotient128(Produit128(Magnitude(a), Magnitude(b)), Magnitude(c));
+    const bool negatif = ((a < 0) != (b < 0)) != (c < 0);
+    return Borne128(Somme128(negatif ? Oppose128(q) : q, De64(plus)), Min64, Max64);
 }
 
 // The low 32 bits, as the pixel results of the conversions are stored.

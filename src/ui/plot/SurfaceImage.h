@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <array>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -35,6 +36,9 @@ public:
 
     void Pixel(int x, int y, Couleur c) override;
     void Marqueur(int forme, int x, int y, int r) override;
+    void Marqueurs(int forme, std::span<const PointPixel> centres, int r) override;
+
+    void Polyligne(std::span<const PointPixel> sommets) override;
 
 protected:
     void TraceLot(const std::vector<QPoint>& points) override;
@@ -45,9 +49,10 @@ private:
         std::vector<std::array<int, 2>> Decalages;
         std::vector<std::uint32_t> Couleurs;
         int Rayon = 0; // bounding half-size
+        bool Pret = false;
     };
     struct Cle {
-        int Forme, R, Largeur, Phase;
+        int Forme, R, Largeur;
         Couleur Stylo, Remplissage;
         StyleRemplissage Style;
         bool operator==(const Cle&) const = default;
@@ -55,21 +60,25 @@ private:
     struct HachageCle {
         std::size_t operator()(const Cle& c) const;
     };
-    const Tampon& TamponPour(const Cle& cle);
-    static std::unordered_map<Cle, Tampon, HachageCle>& Tampons();
+    // A marker's stamps by hatch phase, (x & 7) | (y & 7) << 3; only the first without hatches.
+    using Jeu = std::array<Tampon, 64>;
+    Jeu& JeuPour(const Cle& cle);
+    // Draws the stamp of the given phase once.
+    void PrepareTampon(Tampon& t, const Cle& cle, int phase);
+    static std::unordered_map<Cle, Jeu, HachageCle>& Tampons();
     static unsigned& Generation();
+    // One-pixel solid lines through the points, each A to B without B.
+    template <class P> void Trace(std::span<const P> points);
     // Pixels that direct writes may touch: the image within the clip rectangle.
     QRect ZoneEcriture() const;
-    // Whether Qt would draw a figure of this extent around (x, y) without clipping it.
-    bool Interieur(int x, int y, int marge) const;
 
     QImage& image_;
     bool rapide_;
     bool direct_ = false;
     std::uint32_t* pixels_ = nullptr;
     qsizetype parLigne_ = 0;
-    Cle cleRecente_{-1, 0, 0, 0, 0, 0, StyleRemplissage::Transparent};
-    std::array<const Tampon*, 64> recents_{};
+    Cle cleRecente_{-1, 0, 0, 0, 0, StyleRemplissage::Transparent};
+    Jeu* jeuRecent_ = nullptr;
     unsigned generation_ = 0;
 };
 
