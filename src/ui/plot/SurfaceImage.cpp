@@ -86,6 +86,34 @@ QRect SurfaceImage::ZoneEcriture() const {
     return decoupe_ ? tout & *decoupe_ : tout;
 }
 
+void SurfaceImage::Ligne(int x0, int y0, int x1, int y1) {
+    if (!LigneXor(x0, y0, x1, y1)) SurfacePeintre::Ligne(x0, y0, x1, y1);
+}
+
+// Qt's pixels for such a line drawn left to right or downwards from a point inside the clip:
+// from that point every pixel, or every third when dotted, up to the end or the clip's edge.
+// Qt would hand the spans of a long line to its thread pool, which costs more than the line.
+bool SurfaceImage::LigneXor(int x0, int y0, int x1, int y1) {
+    const Stylo& s = StyloCourant();
+    if (s.Mode != ModeTrait::Xor || !rapide_ || image_.format() != QImage::Format_RGB32 ||
+        s.Largeur > 1 || (s.Style != StyleTrait::Plein && s.Style != StyleTrait::Pointilles) ||
+        (x0 != x1 && y0 != y1) || x0 > x1 || y0 > y1 || (x0 == x1 && y0 == y1))
+        return false;
+    const QRect zone = ZoneEcriture();
+    if (!zone.contains(x0, y0)) return false;
+    Vide();
+    const std::uint32_t c = s.Couleur & 0xFFFFFFu;
+    const int pas = s.Style == StyleTrait::Pointilles ? 3 : 1;
+    if (y0 == y1) {
+        std::uint32_t* ligne = pixels_ + y0 * parLigne_;
+        for (int x = x0, fin = std::min(x1, zone.right() + 1); x < fin; x += pas) ligne[x] ^= c;
+    } else {
+        for (int y = y0, fin = std::min(y1, zone.bottom() + 1); y < fin; y += pas)
+            pixels_[y * parLigne_ + x0] ^= c;
+    }
+    return true;
+}
+
 void SurfaceImage::TraceLot(const std::vector<QPoint>& points) {
     Trace(std::span<const QPoint>(points));
 }

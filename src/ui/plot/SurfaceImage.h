@@ -41,6 +41,7 @@ public:
     void Polyligne(std::span<const PointPixel> sommets) override;
 
 protected:
+    void Ligne(int x0, int y0, int x1, int y1) override;
     void TraceLot(const std::vector<QPoint>& points) override;
     bool Groupable() const override;
 
@@ -67,6 +68,9 @@ private:
     void PrepareTampon(Tampon& t, const Cle& cle, int phase);
     static std::unordered_map<Cle, Jeu, HachageCle>& Tampons();
     static unsigned& Generation();
+    // A one-pixel horizontal or vertical XOR line, solid or dotted (the cursor's), drawn
+    // straight into the image; false when it is left to Qt.
+    bool LigneXor(int x0, int y0, int x1, int y1);
     // One-pixel solid lines through the points, each A to B without B.
     template <class P> void Trace(std::span<const P> points);
     // Pixels that direct writes may touch: the image within the clip rectangle.
