@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/data/Operations.h"
+#include "core/plot/UniteGraphe.h"
 #include "ui/plot/HoteEssai.h"
 #include "ui/socle/ServicesEssai.h"
 
@@ -9,8 +10,10 @@
 #include <QWidget>
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <random>
+#include <vector>
 
 namespace zyv::bench {
 
@@ -40,6 +43,32 @@ inline std::unique_ptr<Etude> EtudeCoupleVitesse() {
                            m[GVitesse] = 7500 - i * 3;
                            m[GCouple] = 100 * t + i / 3 - i * i / 20000 + i % 7;
                        });
+}
+
+// Scene S's curves (bench_plot.cpp), plot by plot: 4 x 5 curves of 2001 points, a smooth curve
+// with +-2 % noise on X = 100..7100 and Y inside 0..4000, marker and colour t for trial t.
+inline std::vector<std::unique_ptr<TCourbe>> CourbesSceneS() {
+    std::vector<std::unique_ptr<TCourbe>> courbes;
+    std::mt19937 alea(2026);
+    for (int graphe = 0; graphe < 4; ++graphe) {
+        for (int t = 1; t <= 5; ++t) {
+            auto& c = *courbes.emplace_back(std::make_unique<TCourbe>());
+            c.Dernier = c.Fin = 2000;
+            c.Debut = 0;
+            c.Marqueur = t;
+            c.Interpolation = 5;
+            c.Style = {t, 0, 0, 3};
+            for (std::size_t i = 0; i <= 2000; ++i) {
+                const double lisse =
+                    2200 - 150 * t +
+                    1200 * std::sin(6.283 * (i / 2000.0 + 0.15 * t + 0.1 * graphe));
+                c.X[i] = 100 + static_cast<int>(i) * 35 / 10;
+                c.Y[i] =
+                    static_cast<int>(lisse) + static_cast<int>(alea() % 161) - 80; // 2 % of 4000
+            }
+        }
+    }
+    return courbes;
 }
 
 // Frames C of characteristics 1..4, w x h each, in a window of the given columns; cubic curves on

@@ -6,11 +6,7 @@
 
 #include <QImage>
 
-#include <cmath>
-#include <memory>
-#include <random>
-
-#include "core/plot/UniteGraphe.h"
+#include "Scenes.h"
 #include "ui/plot/SurfacePeintre.h"
 
 namespace {
@@ -18,26 +14,7 @@ namespace {
 using namespace zyv;
 
 void BM_SceneS(benchmark::State& state) {
-    std::vector<std::unique_ptr<TCourbe>> courbes; // 4 plots x 5 trials
-    std::mt19937 alea(2026);
-    for (int graphe = 0; graphe < 4; ++graphe) {
-        for (int t = 1; t <= 5; ++t) {
-            auto& c = *courbes.emplace_back(std::make_unique<TCourbe>());
-            c.Dernier = c.Fin = 2000;
-            c.Debut = 0;
-            c.Marqueur = t;
-            c.Interpolation = 5;
-            c.Style = {t, 0, 0, 3};
-            for (std::size_t i = 0; i <= 2000; ++i) {
-                const double lisse =
-                    2200 - 150 * t +
-                    1200 * std::sin(6.283 * (i / 2000.0 + 0.15 * t + 0.1 * graphe));
-                c.X[i] = 100 + static_cast<int>(i) * 35 / 10;
-                c.Y[i] =
-                    static_cast<int>(lisse) + static_cast<int>(alea() % 161) - 80; // 2 % of 4000
-            }
-        }
-    }
+    const auto courbes = bench::CourbesSceneS();
     QImage image(1024, 730, QImage::Format_RGB32);
     for (auto _ : state) {
         SurfaceImage s(image, 96, state.range(0) != 0);
@@ -55,6 +32,8 @@ void BM_SceneS(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(image.constBits());
     }
+    if (!qEnvironmentVariableIsEmpty("ZYV_BENCH_IMAGE"))
+        image.save(qEnvironmentVariable("ZYV_BENCH_IMAGE"));
 }
 BENCHMARK(BM_SceneS)->ArgName("groupee")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 

@@ -71,4 +71,14 @@ void Surface::Marqueur(int forme, int x, int y, int r) {
     }
 }
 
+void Surface::Marqueurs(int forme, std::span<const PointPixel> centres, int r) {
+    for (const PointPixel& c : centres) Marqueur(forme, c.X, c.Y, r);
+}
+
+void Surface::Polyligne(std::span<const PointPixel> sommets) {
+    if (sommets.empty()) return;
+    DeplaceVers(sommets[0].X, sommets[0].Y);
+    for (const PointPixel& p : sommets.subspan(1)) TraceVers(p.X, p.Y);
+}
+
 } // namespace zyv

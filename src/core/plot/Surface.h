@@ -105,6 +105,11 @@ public:
     // 5 downward triangle) and half-size r, in the current pen and fill. Adapters may cache
     // it, as long as the pixels are those of the figure drawn here from the primitives.
     virtual void Marqueur(int forme, int x, int y, int r);
+    // The same marker at each point in turn.
+    virtual void Marqueurs(int forme, std::span<const PointPixel> centres, int r);
+    // The pen moved to the first point, then a line to each next one in turn; adapters may
+    // draw the whole line at once.
+    virtual void Polyligne(std::span<const PointPixel> sommets);
 
     // Draws whatever is held back; called by the owner before reading the result.
     virtual void Vide() {}

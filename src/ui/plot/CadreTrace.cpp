@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace zyv {
 
@@ -312,10 +313,14 @@ void CadreTrace::tracegraphe() {
 void CadreTrace::tracecourbe() {
     if (!isVisible()) return;
     if (GrapheEcran.Valide) {
+        // The cursor stays hidden across the trials instead of showing after each one.
+        CurseurCache(GrapheEcran);
+        const bool actif = std::exchange(GrapheEcran.CurseurGraphe.Actif, false);
         for (int t = 1; t <= NbEssaisMax; ++t) {
             setCb(t);
             if (Courbe.Dernier >= 0) TraceCourbeGraphe(GrapheEcran, Courbe);
         }
+        GrapheEcran.CurseurGraphe.Actif = actif;
     }
     CurseurStyle(GrapheEcran, etude_.ModeAcquisition != 0 ? 0 : 1, etude_.EssaiCourant);
     c_.TextValeurY->setText(QStringLiteral("----"));

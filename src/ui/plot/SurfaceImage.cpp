@@ -13,6 +13,19 @@ using detail::LigneQt;
 
 namespace {
 
+int X(const QPoint& p) {
+    return p.x();
+}
+int Y(const QPoint& p) {
+    return p.y();
+}
+int X(const PointPixel& p) {
+    return p.X;
+}
+int Y(const PointPixel& p) {
+    return p.Y;
+}
+
 std::uint32_t Opaque(Couleur c) {
     return 0xFF000000u | (c & 0xFFFFFFu);
 }
@@ -73,31 +86,96 @@ QRect SurfaceImage::ZoneEcriture() const {
     return decoupe_ ? tout & *decoupe_ : tout;
 }
 
-bool SurfaceImage::Interieur(int x, int y, int marge) const {
-    return x - marge >= 0 && y - marge >= 0 && x + marge < image_.width() &&
-           y + marge < image_.height();
+void SurfaceImage::Ligne(int x0, int y0, int x1, int y1) {
+    if (!LigneXor(x0, y0, x1, y1)) SurfacePeintre::Ligne(x0, y0, x1, y1);
+}
+
+// Qt's pixels for such a line drawn left to right or downwards from a point inside the clip:
+// from that point every pixel, or every third when dotted, up to the end or the clip's edge.
+// Qt would hand the spans of a long line to its thread pool, which costs more than the line.
+bool SurfaceImage::LigneXor(int x0, int y0, int x1, int y1) {
+    const Stylo& s = StyloCourant();
+    if (s.Mode != ModeTrait::Xor || !rapide_ || image_.format() != QImage::Format_RGB32 ||
+        s.Largeur > 1 || (s.Style != StyleTrait::Plein && s.Style != StyleTrait::Pointilles) ||
+        (x0 != x1 && y0 != y1) || x0 > x1 || y0 > y1 || (x0 == x1 && y0 == y1))
+        return false;
+    const QRect zone = ZoneEcriture();
+    if (!zone.contains(x0, y0)) return false;
+    Vide();
+    const std::uint32_t c = s.Couleur & 0xFFFFFFu;
+    const int pas = s.Style == StyleTrait::Pointilles ? 3 : 1;
+    if (y0 == y1) {
+        std::uint32_t* ligne = pixels_ + y0 * parLigne_;
+        for (int x = x0, fin = std::min(x1, zone.right() + 1); x < fin; x += pas) ligne[x] ^= c;
+    } else {
+        for (int y = y0, fin = std::min(y1, zone.bottom() + 1); y < fin; y += pas)
+            pixels_[y * parLigne_ + x0] ^= c;
+    }
+    return true;
 }
 
 void SurfaceImage::TraceLot(const std::vector<QPoint>& points) {
+    Trace(std::span<const QPoint>(points));
+}
+
+void SurfaceImage::Polyligne(std::span<const PointPixel> sommets) {
+    if (sommets.size() < 2 || !Groupable()) {
+        SurfacePeintre::Polyligne(sommets);
+        return;
+    }
+    Vide(); // each line drawn on its own: a held line need not be joined
+    Trace(sommets);
+    DeplaceVers(sommets.back().X, sommets.back().Y);
+}
+
+template <class P> void SurfaceImage::Trace(std::span<const P> points) {
+    // Trailing repeats of the last point draw nothing; any other repeat is coloured by the
+    // line leaving it.
+    std::size_t n = points.size();
+    while (n >= 2 && X(points[n - 2]) == X(points[n - 1]) && Y(points[n - 2]) == Y(points[n - 1]))
+        --n;
     const QRect zone = ZoneEcriture();
     const std::uint32_t c = Opaque(StyloCourant().Couleur);
     const int l = image_.width(), h = image_.height();
-    auto dedans = [&](const QPoint& p) {
-        return p.x() >= 0 && p.y() >= 0 && p.x() < l && p.y() < h;
-    };
+    std::uint32_t* const pixels = pixels_;
+    const qsizetype parLigne = parLigne_;
+    // Inside the clip and a pixel clear of the image's edges (the ends Qt is given may lie
+    // one pixel beyond the line's): lines between such points need no test per pixel.
+    const int sx0 = std::max(zone.left(), 1), sx1 = std::min(zone.right(), l - 2);
+    const int sy0 = std::max(zone.top(), 1), sy1 = std::min(zone.bottom(), h - 2);
+    auto sur = [&](int x, int y) { return x >= sx0 && x <= sx1 && y >= sy0 && y <= sy1; };
+    auto ecrit = [&](int x, int y) { pixels[y * parLigne + x] = c; };
     const int zx0 = zone.left(), zx1 = zone.right(), zy0 = zone.top(), zy1 = zone.bottom();
-    auto ecrit = [&](int x, int y) {
-        if (x >= zx0 && x <= zx1 && y >= zy0 && y <= zy1) pixels_[y * parLigne_ + x] = c;
+    auto ecritDecoupe = [&](int x, int y) {
+        if (x >= zx0 && x <= zx1 && y >= zy0 && y <= zy1) pixels[y * parLigne + x] = c;
     };
-    for (std::size_t i = 1; i < points.size(); ++i) {
-        const QPoint a = points[i - 1], b = points[i];
-        const LigneQt q = Decompose(a.x(), a.y(), b.x(), b.y());
-        if (!dedans(QPoint(q.X0, q.Y0)) || !dedans(QPoint(q.X1, q.Y1))) {
-            LigneSimple(a.x(), a.y(), b.x(), b.y());
-            continue;
+    auto dedans = [&](int x, int y) { return x >= 0 && y >= 0 && x < l && y < h; };
+    int ax = X(points[0]), ay = Y(points[0]);
+    bool aSur = sur(ax, ay);
+    for (std::size_t i = 1; i < n; ++i) {
+        const int bx = X(points[i]), by = Y(points[i]);
+        const bool bSur = sur(bx, by);
+        const int dx = bx - ax, dy = by - ay;
+        if (aSur && bSur) {
+            if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1) {
+                ecrit(ax, ay); // a step to a neighbour colours its start only
+            } else {
+                const LigneQt q = Decompose(ax, ay, bx, by);
+                PixelsLigneQt(q.X0, q.Y0, q.X1, q.Y1, ecrit);
+                if (q.PlusDebut) ecrit(ax, ay);
+            }
+        } else if (dx != 0 || dy != 0) {
+            const LigneQt q = Decompose(ax, ay, bx, by);
+            if (!dedans(q.X0, q.Y0) || !dedans(q.X1, q.Y1)) {
+                LigneSimple(ax, ay, bx, by);
+            } else {
+                PixelsLigneQt(q.X0, q.Y0, q.X1, q.Y1, ecritDecoupe);
+                if (q.PlusDebut) ecritDecoupe(ax, ay);
+            }
         }
-        PixelsLigneQt(q.X0, q.Y0, q.X1, q.Y1, ecrit);
-        if (q.PlusDebut) ecrit(a.x(), a.y());
+        ax = bx;
+        ay = by;
+        aSur = bSur;
     }
 }
 
@@ -114,17 +192,17 @@ std::size_t SurfaceImage::HachageCle::operator()(const Cle& c) const {
     std::size_t h = static_cast<std::size_t>(c.Forme);
     for (std::size_t v :
          {static_cast<std::size_t>(c.R), static_cast<std::size_t>(c.Largeur),
-          static_cast<std::size_t>(c.Phase), static_cast<std::size_t>(c.Stylo),
-          static_cast<std::size_t>(c.Remplissage), static_cast<std::size_t>(c.Style)})
+          static_cast<std::size_t>(c.Stylo), static_cast<std::size_t>(c.Remplissage),
+          static_cast<std::size_t>(c.Style)})
         h = h * 1000003u ^ v;
     return h;
 }
 
 // Shared by the surfaces of the thread, since a screen redraw may build a new surface each
-// time; the generation tells surfaces that their shortcuts into it are stale.
-std::unordered_map<SurfaceImage::Cle, SurfaceImage::Tampon, SurfaceImage::HachageCle>&
+// time; the generation tells surfaces that their shortcut into it is stale.
+std::unordered_map<SurfaceImage::Cle, SurfaceImage::Jeu, SurfaceImage::HachageCle>&
 SurfaceImage::Tampons() {
-    thread_local std::unordered_map<Cle, Tampon, HachageCle> tampons;
+    thread_local std::unordered_map<Cle, Jeu, HachageCle> tampons;
     return tampons;
 }
 
@@ -133,20 +211,30 @@ unsigned& SurfaceImage::Generation() {
     return generation;
 }
 
-const SurfaceImage::Tampon& SurfaceImage::TamponPour(const Cle& cle) {
+SurfaceImage::Jeu& SurfaceImage::JeuPour(const Cle& cle) {
+    if (jeuRecent_ != nullptr && cle == cleRecente_ && generation_ == Generation())
+        return *jeuRecent_;
     auto& tampons = Tampons();
     auto it = tampons.find(cle);
-    if (it != tampons.end()) return it->second;
-    if (tampons.size() > 4096) {
-        tampons.clear();
-        ++Generation();
+    if (it == tampons.end()) {
+        if (tampons.size() >= 64) {
+            tampons.clear();
+            ++Generation();
+        }
+        it = tampons.try_emplace(cle).first;
     }
+    cleRecente_ = cle;
+    generation_ = Generation();
+    jeuRecent_ = &it->second;
+    return it->second;
+}
 
+void SurfaceImage::PrepareTampon(Tampon& t, const Cle& cle, int phase) {
     // Drawn once the plain way, on a transparent image, at the same position modulo 8 so
     // that hatch patterns (8 x 8, aligned on the device) fall on the same pixels.
     const int demi = ((cle.R + cle.Largeur + 8) / 8 + 1) * 8;
     const int cote = 2 * demi + 8;
-    const int px = cle.Phase & 7, py = cle.Phase >> 3;
+    const int px = phase & 7, py = phase >> 3;
     QImage essai(cote, cote, QImage::Format_ARGB32_Premultiplied);
     essai.fill(Qt::transparent);
     {
@@ -155,7 +243,6 @@ const SurfaceImage::Tampon& SurfaceImage::TamponPour(const Cle& cle) {
         plain.ChoisitRemplissage(RemplissageCourant());
         plain.Surface::Marqueur(cle.Forme, demi + px, demi + py, cle.R);
     }
-    Tampon t;
     for (int y = 0; y < cote; ++y) {
         const auto* ligne = reinterpret_cast<const std::uint32_t*>(essai.constScanLine(y));
         for (int x = 0; x < cote; ++x) {
@@ -166,50 +253,59 @@ const SurfaceImage::Tampon& SurfaceImage::TamponPour(const Cle& cle) {
             t.Rayon = std::max({t.Rayon, std::abs(dx), std::abs(dy)});
         }
     }
-    return tampons.emplace(cle, std::move(t)).first->second;
+    t.Pret = true;
 }
 
 void SurfaceImage::Marqueur(int forme, int x, int y, int r) {
+    const PointPixel centre{x, y};
+    Marqueurs(forme, {&centre, 1}, r);
+}
+
+void SurfaceImage::Marqueurs(int forme, std::span<const PointPixel> centres, int r) {
     const Stylo& s = StyloCourant();
     const Remplissage& f = RemplissageCourant();
     if (!rapide_ || !direct_ || forme < 1 || forme > 5 || s.Mode != ModeTrait::Copie ||
         s.Style != StyleTrait::Plein) {
-        Vide();
-        Surface::Marqueur(forme, x, y, r);
+        for (const PointPixel& c : centres) {
+            Vide();
+            Surface::Marqueur(forme, c.X, c.Y, r);
+        }
         return;
     }
-    const int phase = Hachure(f.Style) ? ((x & 7) | (y & 7) << 3) : 0;
-    // Consecutive markers of a curve share all but the hatch phase: keep their stamps at hand.
-    const Cle cle{forme, r, s.Largeur, 0, s.Couleur, f.Couleur, f.Style};
-    if (!(cle == cleRecente_) || generation_ != Generation()) {
-        cleRecente_ = cle;
-        generation_ = Generation();
-        recents_.fill(nullptr);
-    }
-    const Tampon*& recent = recents_[static_cast<std::size_t>(phase)];
-    if (recent == nullptr) {
-        Cle complete = cle;
-        complete.Phase = phase;
-        recent = &TamponPour(complete);
-    }
-    const Tampon& t = *recent;
     Vide();
-    if (!Interieur(x, y, t.Rayon + 2)) {
-        Surface::Marqueur(forme, x, y, r);
-        return;
-    }
+    const Cle cle{forme, r, s.Largeur, s.Couleur, f.Couleur, f.Style};
+    Jeu& jeu = JeuPour(cle);
+    const bool hachure = Hachure(f.Style);
     const QRect zone = ZoneEcriture();
-    const std::size_t n = t.Decalages.size();
-    if (x - t.Rayon >= zone.left() && x + t.Rayon <= zone.right() && y - t.Rayon >= zone.top() &&
-        y + t.Rayon <= zone.bottom()) {
-        std::uint32_t* centre = pixels_ + y * parLigne_ + x;
-        for (std::size_t i = 0; i < n; ++i)
-            centre[t.Decalages[i][1] * parLigne_ + t.Decalages[i][0]] = t.Couleurs[i];
-        return;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        const int px = x + t.Decalages[i][0], py = y + t.Decalages[i][1];
-        if (zone.contains(px, py)) pixels_[py * parLigne_ + px] = t.Couleurs[i];
+    const int l = image_.width(), h = image_.height();
+    const int zx0 = zone.left(), zx1 = zone.right(), zy0 = zone.top(), zy1 = zone.bottom();
+    std::uint32_t* const pixels = pixels_;
+    const qsizetype parLigne = parLigne_;
+    for (const PointPixel& c : centres) {
+        const int x = c.X, y = c.Y;
+        const int phase = hachure ? ((x & 7) | (y & 7) << 3) : 0;
+        Tampon& t = jeu[static_cast<std::size_t>(phase)];
+        if (!t.Pret) PrepareTampon(t, cle, phase);
+        const int m = t.Rayon + 2;
+        // Qt would clip the figure at the image's edge: drawn the plain way.
+        if (x - m < 0 || y - m < 0 || x + m >= l || y + m >= h) {
+            Surface::Marqueur(forme, x, y, r);
+            Vide();
+            continue;
+        }
+        const std::size_t n = t.Decalages.size();
+        const std::array<int, 2>* d = t.Decalages.data();
+        const std::uint32_t* couleurs = t.Couleurs.data();
+        if (x - t.Rayon >= zx0 && x + t.Rayon <= zx1 && y - t.Rayon >= zy0 && y + t.Rayon <= zy1) {
+            std::uint32_t* centre = pixels + y * parLigne + x;
+            for (std::size_t i = 0; i < n; ++i) centre[d[i][1] * parLigne + d[i][0]] = couleurs[i];
+            continue;
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            const int px = x + d[i][0], py = y + d[i][1];
+            if (px >= zx0 && px <= zx1 && py >= zy0 && py <= zy1)
+                pixels[py * parLigne + px] = couleurs[i];
+        }
     }
 }
 

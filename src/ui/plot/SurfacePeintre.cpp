@@ -164,6 +164,23 @@ void SurfacePeintre::Ligne(int x0, int y0, int x1, int y1) {
     LigneSimple(x0, y0, x1, y1);
 }
 
+void SurfacePeintre::Polyligne(std::span<const PointPixel> sommets) {
+    if (groupable_ < 0) groupable_ = Groupable() ? 1 : 0;
+    if (sommets.size() < 2 || groupable_ != 1 || StyloCourant().Largeur > 1) {
+        Surface::Polyligne(sommets);
+        return;
+    }
+    // A one-pixel pen: steps of zero length colour nothing, the rest joins the held polyline.
+    const QPoint debut(sommets[0].X, sommets[0].Y);
+    if (lot_.empty() || lot_.back() != debut) {
+        Vide();
+        lot_.push_back(debut);
+    }
+    for (const PointPixel& p : sommets.subspan(1))
+        if (p.X != lot_.back().x() || p.Y != lot_.back().y()) lot_.emplace_back(p.X, p.Y);
+    DeplaceVers(sommets.back().X, sommets.back().Y);
+}
+
 void SurfacePeintre::LigneSimple(int x0, int y0, int x1, int y1) {
     Prepare();
     if (x0 == x1 && y0 == y1) {

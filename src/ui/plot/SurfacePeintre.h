@@ -43,6 +43,7 @@ public:
     void Texte(int x, int y, std::string_view texte) override;
     void Decoupe(const TRect& r) override;
     void Vide() override;
+    void Polyligne(std::span<const PointPixel> sommets) override;
 
     QPainter& Peintre() { return peintre_; }
 

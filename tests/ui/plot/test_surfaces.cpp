@@ -112,16 +112,20 @@ private slots:
             }
             QVERIFY2(a == b, qPrintable(QString("essai %1").arg(essai)));
         }
-        // Whole plots, in several colour schemes and sizes, and at a page-like resolution.
+        // Whole plots, in several colour schemes and sizes, and at a page-like resolution, with
+        // a cursor.
         struct Cas {
-            int fond, points, dpi;
+            int fond, points, dpi, curseur;
         };
-        for (Cas k : {Cas{0, 1, 96}, Cas{7, 5, 96}, Cas{4, 401, 96}, Cas{0, 200, 300}}) {
+        for (Cas k :
+             {Cas{0, 1, 96, 1}, Cas{7, 5, 96, 2}, Cas{4, 401, 96, 5}, Cas{0, 200, 300, 1}}) {
             QImage a = Vierge(500, 400), b = Vierge(500, 400);
             for (QImage* im : {&a, &b}) {
                 SurfaceImage s(*im, k.dpi, im == &a);
                 const int m = k.dpi > 96 ? 10 : 0; // markers clipped at the image's edge, or not
-                Scene(s, {m, m, 500 - m, 400 - m}, k.fond, k.points);
+                TGraphe g = Scene(s, {m, m, 500 - m, 400 - m}, k.fond, k.points);
+                CurseurStyle(g, k.curseur, 3);
+                CurseurPlace(g, 3000 + k.points, 1000 - k.points);
             }
             QVERIFY2(a == b, qPrintable(QString("fond %1, %2 points").arg(k.fond).arg(k.points)));
         }
