@@ -51,7 +51,9 @@ TEST(Decodage, ReposPleineEchelleTempsEtPasDeCharge) {
     // Half-steps round to the even step.
     for (auto [centiemes, pas] : {std::pair{1575, 32}, {1525, 30}, {25, 0}, {1574, 31}, {-75, -2}})
         EXPECT_EQ(PasDepuisCentiemes(centiemes), pas) << centiemes;
-    EXPECT_EQ(TempsEcouleEntre(5000, 5009), 0) << "truncated to the hundredth";
+    // Truncated to the hundredth; at Temps0 itself no day has gone by.
+    EXPECT_EQ(std::pair(TempsEcouleEntre(5000, 5009), TempsEcouleEntre(5000, 5000)),
+              std::pair(0, 0));
 }
 
 struct Liaison : ::testing::Test {
