@@ -23,24 +23,21 @@ using Octets = std::vector<std::uint8_t>;
 const Octets ReponseExemple{0x09, 0x7E, 0x05, 0x50, 0x0D, 0x7A, 0x00, 0xFD, 0x07, 0xD0, 0x03, 0xE8};
 
 TEST(Decodage, ReposPleineEchelleTempsEtPasDeCharge) {
-    // At rest no mechanical power: neither efficiency can be formed.
-    TMesure m = CalculeMesure({2400, 500, 0, 300, 1500, 800}, EtudeCaractMoteur, 0).Mesure;
-    EXPECT_EQ((std::array{m[GPuissanceMeca], m[GPuissanceMoteur], m[GRendementMoteur],
-                          m[GRendementGene]}),
-              (std::array{0, 1200, 0, 0}));
-    // 3000 x 300 x 3142 / 3000000 mechanical power, past 32 bits midway; the generator gives
-    // out more than it takes in: clamped to 100 %.
-    m = CalculeMesure({2400, 0, 3000, 300, 2400, 1000}, EtudeCaractMoteur, 0).Mesure;
-    EXPECT_EQ((std::array{m[GRendementMoteur], m[GPuissanceMeca], m[GRendementGene]}),
-              (std::array{0, 942, 1000}));
-
-    std::array<std::uint8_t, LongueurMesure> o;
-    o.fill(0xFF);
-    m = DecodeMesure(o, EtudeChargeMoteur, 0).Mesure;
-    // 65535^2 x 3142 / 3000000 mechanical power; efficiencies clamped to 100 %.
-    EXPECT_EQ((std::array{m[GVitesse], m[GPuissanceMeca], m[GPuissanceMoteur], m[GRendementMoteur],
-                          m[GRendementGene]}),
-              (std::array{65535, 4498125, 4294836, 1000, 954}));
+    // {frame, N, PM, PEm, Rd motor, Rd generator}
+    const std::tuple<TrameMesure, std::array<int, 5>> cas[] = {
+        // At rest no mechanical power: neither efficiency can be formed.
+        {{2400, 500, 0, 300, 1500, 800}, {0, 0, 1200, 0, 0}},
+        // 3000 x 300 x 3142 / 3000000 mechanical power, past 32 bits midway; the generator
+        // gives out more than it takes in: clamped to 100 %.
+        {{2400, 0, 3000, 300, 2400, 1000}, {3000, 942, 0, 0, 1000}},
+        // Full scale: 65535^2 x 3142 / 3000000 mechanical power.
+        {{65535, 65535, 65535, 65535, 65535, 65535}, {65535, 4498125, 4294836, 1000, 954}}};
+    for (const auto& [trame, attendu] : cas) {
+        const TMesure m = CalculeMesure(trame, EtudeCaractMoteur, 0).Mesure;
+        EXPECT_EQ((std::array{m[GVitesse], m[GPuissanceMeca], m[GPuissanceMoteur],
+                              m[GRendementMoteur], m[GRendementGene]}),
+                  attendu);
+    }
 
     // Time and load step in load studies only.
     const TrameMesure t{2400, 1000, 3000, 500, 2000, 900};
@@ -51,7 +48,9 @@ TEST(Decodage, ReposPleineEchelleTempsEtPasDeCharge) {
     // Half-steps round to the even step.
     for (auto [centiemes, pas] : {std::pair{1575, 32}, {1525, 30}, {25, 0}, {1574, 31}, {-75, -2}})
         EXPECT_EQ(PasDepuisCentiemes(centiemes), pas) << centiemes;
-    EXPECT_EQ(TempsEcouleEntre(5000, 5009), 0) << "truncated to the hundredth";
+    // Truncated to the hundredth; at Temps0 itself no day has gone by.
+    EXPECT_EQ(std::pair(TempsEcouleEntre(5000, 5009), TempsEcouleEntre(5000, 5000)),
+              std::pair(0, 0));
 }
 
 struct Liaison : ::testing::Test {
