@@ -9,6 +9,7 @@
 #include "core/link/TransportScripte.h"
 #include "core/plot/Disposition.h"
 #include "core/sim/Banc.h"
+#include "core/studies/ProfilCharge.h"
 #include "ui/app/TZYV2.h"
 #include "ui/link/TConfigCom.h"
 #include "ui/link/TFormConnection.h"
@@ -17,8 +18,13 @@
 #include "ui/socle/ServicesEssai.h"
 #include "ui/socle/TFormBancSimule.h"
 #include "ui/socle/TFormVisualisationPDF.h"
+#include "ui/studies/TFormCaracteristique.h"
+#include "ui/studies/TFormCharge.h"
+#include "ui/studies/TFormTrierPoints.h"
+#include "ui/studies/TNouvelCaract.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -119,9 +125,7 @@ struct Coquille {
     // port: the configuration file's port; nullopt: no configuration file at all.
     explicit Coquille(std::optional<std::string> port) {
         Module->Repond(0xFD, {'Z', 'Y', 'V', '1', '1', '0'});
-        // 24,30 V 1,360 A 3450 tr/min 25,3 mN.m 20,00 V 1,000 A
-        Module->Repond(0xFF,
-                       {0x09, 0x7E, 0x05, 0x50, 0x0D, 0x7A, 0x00, 0xFD, 0x07, 0xD0, 0x03, 0xE8});
+        Lira({2430, 1360, 3450, 253, 2000, 1000});
         QDir::setCurrent(Dossier.path());
         if (port) {
             auto e = std::make_unique<Etude>();
@@ -158,7 +162,36 @@ struct Coquille {
     long Ouvertures() const {
         return std::count(Module->Traces.begin(), Module->Traces.end(), "open");
     }
+    // The scripted module's readings from now on.
+    void Lira(const TrameMesure& t) const {
+        const auto trame = EncodeTrame(t);
+        Module->Repond(0xFF, std::vector<std::uint8_t>(trame.begin(), trame.end()));
+    }
     bool Boutons() const { return Trouve(FormConnection.get(), "PanelBoutons")->isVisible(); }
+};
+
+// A study window (characteristic or load) with its dialogs, on a scripted module on ttyS0.
+template <class Vue> struct PosteEtude : Coquille {
+    TGenerateurAleatoire Hasard;
+    std::unique_ptr<Vue> Fenetre;
+    std::unique_ptr<TNouvelCaract> Dialogue = std::make_unique<TNouvelCaract>(*E);
+    std::unique_ptr<TFormTrierPoints> Tri = std::make_unique<TFormTrierPoints>(*E);
+
+    explicit PosteEtude(std::optional<std::string> port = std::string("ttyS0"))
+        : Coquille(std::move(port)) {
+        if constexpr (std::is_same_v<Vue, TFormCharge>)
+            Fenetre = std::make_unique<Vue>(*E, Liaison, Services, F, Hasard);
+        else
+            Fenetre = std::make_unique<Vue>(*E, Liaison, Services, F);
+        F.NouvelCaract = Dialogue.get();
+        F.FormTrierPoints = Tri.get();
+    }
+    template <typename T = QWidget> T* W(const char* nom) const {
+        return Trouve<T>(Fenetre.get(), nom);
+    }
+    QAction* A(const char* nom) const { return W<QAction>(nom); }
+    QString Val(const char* nom) const { return W<QLabel>(nom)->text(); }
+    void Touche(Qt::Key k) { QTest::keyClick(Fenetre.get(), k); }
 };
 
 } // namespace zyv

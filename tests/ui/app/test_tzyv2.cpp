@@ -32,9 +32,8 @@ private slots:
         Coquille c(std::nullopt);
         QCOMPARE(c.Services.Avertissements, std::vector<std::string>{MessageErreurLecture});
         DemarreEtAttendsConnexion(c);
-        QCOMPARE(c.Texte(c.FormConnection.get(), "Text1"),
-                 QStringLiteral("Connexion non configurée"));
-        QCOMPARE(c.Ouvertures(), 0);
+        QVERIFY(c.Texte(c.FormConnection.get(), "Text1") == "Connexion non configurée" &&
+                c.Ouvertures() == 0);
         // A writable start-up folder keeps everything: nothing per-user.
         QCOMPARE(c.ZYV2->OpenDialogZYV2.RepertoireInitial,
                  c.Dossier.filePath("Fichiers").toStdString());
@@ -61,18 +60,17 @@ private slots:
         // Still waiting: nothing is polled before the module has been accepted.
         QVERIFY(c.FormConnection->isVisible() && !c.ZYV2->Timer1.isActive() && !c.Boutons());
         QTRY_VERIFY_WITH_TIMEOUT(!c.FormConnection->isVisible(), 8000);
-        QCOMPARE(jauge->value(), 50);
         QVERIFY(c.Liaison.Connecte() && !c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
-        QCOMPARE(c.Texte(c.ZYV2.get(), "PanelConnecte"), QStringLiteral("Connecté"));
+        QVERIFY(jauge->value() == 50 && c.Texte(c.ZYV2.get(), "PanelConnecte") == "Connecté");
         // Closing with unsaved changes: "Annuler" keeps everything running.
         AjoutePoint(*c.E);
         const QString config = c.Dossier.filePath(QString::fromLatin1(NomFichierConfig));
         QFile::remove(config);
         c.Services.Reponses = {Reponse::Annuler};
         c.Clique(c.ZYV2.get(), "ButtonQuitter");
-        QCOMPARE(c.Services.Confirmations.size(), std::size_t(1));
-        QVERIFY(c.ZYV2->isVisible() && c.Liaison.Connecte() && c.ZYV2->Timer1.isActive());
-        QVERIFY(!QFile::exists(config) && fermee.count() == 0);
+        QVERIFY(c.Services.Confirmations.size() == 1 && c.ZYV2->isVisible() &&
+                c.Liaison.Connecte());
+        QVERIFY(c.ZYV2->Timer1.isActive() && !QFile::exists(config) && fermee.count() == 0);
 
         c.Services.Reponses = {Reponse::Non};
         QVERIFY(c.ZYV2->close());
@@ -86,9 +84,9 @@ private slots:
         Coquille c{std::string("ttyS0")};
         c.Module->Repond(0xFD, {'A', 'B', 'C', 'D', 'E', 'F'});
         DemarreEtAttendsConnexion(c);
-        QVERIFY(c.FormConnection->isVisible() && c.Boutons());
-        QCOMPARE(c.Texte(c.FormConnection.get(), "Text1"), QStringLiteral("Erreur de connexion"));
-        QVERIFY(!c.Liaison.Connecte() && !c.Module->isOpen());
+        QVERIFY(c.FormConnection->isVisible() && c.Boutons() && !c.Liaison.Connecte());
+        QVERIFY(c.Texte(c.FormConnection.get(), "Text1") == "Erreur de connexion" &&
+                !c.Module->isOpen());
         QCOMPARE(c.Module->Ecrits, std::vector<std::uint8_t>{0xFD}); // only the identification
     }
 
@@ -116,8 +114,8 @@ private slots:
                  std::pair(QStringLiteral("3450 tr/min"), QStringLiteral("Vitesse N")));
         // Each accepted check releases the load a cycle may have left, before any reading.
         QCOMPARE(std::count(c.Module->Ecrits.begin(), c.Module->Ecrits.end(), 0xFE), 2);
-        QCOMPARE(c.Module->Ecrits.at(1), CommandeFinCycle);
-        QVERIFY(!c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
+        QVERIFY(c.Module->Ecrits.at(1) == CommandeFinCycle &&
+                !c.Trouve(c.ZYV2.get(), "ButtonConnecter")->isVisible());
     }
 
     void studyButtonsAndOpeningFiles() {
@@ -142,8 +140,7 @@ private slots:
         AjoutePoint(*c.E);
         // The same button again keeps the study without a question.
         ouvre("ButtonCaractMoteur");
-        QVERIFY(c.Services.Confirmations.empty());
-        QCOMPARE(c.E->Travail.Essai(1).NbPoints(), 2);
+        QVERIFY(c.Services.Confirmations.empty() && c.E->Travail.Essai(1).NbPoints() == 2);
         // Another kind asks first; "Annuler" keeps everything as it was.
         c.Services.Reponses = {Reponse::Annuler};
         ouvre("ButtonCaractGene");
@@ -177,13 +174,12 @@ private slots:
         c.Services.Choix = {ecrit("abime.ZYV", 9), std::nullopt};
         ouvre("ButtonOuvrir");
         QCOMPARE(c.Services.Avertissements.back(), std::string(MessageErreurLecture));
-        QCOMPARE(std::pair(c.E->Travail.TypeEtude, c.E->Courant().NbPoints()),
-                 std::pair(int(EtudeCaractMoteur), 0));
-        QVERIFY(caracteristique.isVisible());
+        QVERIFY(c.E->Travail.TypeEtude == EtudeCaractMoteur && c.E->Courant().NbPoints() == 0 &&
+                caracteristique.isVisible());
         // Cancelling the file dialog changes nothing.
         ouvre("ButtonOuvrir");
-        QVERIFY(c.ZYV2->isVisible() && !caracteristique.isVisible());
-        QCOMPARE(c.Services.DialoguesOuverture, 3);
+        QVERIFY(c.ZYV2->isVisible() && !caracteristique.isVisible() &&
+                c.Services.DialoguesOuverture == 3);
     }
 };
 

@@ -39,8 +39,7 @@ private slots:
         // A name longer than six characters: six in the record, the whole name beside it.
         Choisit(s, 1);
         c.Clique(&d, "BitBtnOK");
-        QVERIFY(!d.isVisible());
-        QCOMPARE(c.E->Config.NomPort.Texte(), std::string("ttyUSB"));
+        QVERIFY(!d.isVisible() && c.E->Config.NomPort.Texte() == "ttyUSB");
         QCOMPARE(c.E->Config.Port(), std::string("ttyUSB10"));
         QCOMPARE(montre(), 1);
         c.E->Config.NomPort.Affecte("COM9");
@@ -68,8 +67,7 @@ private slots:
         d.Montre([&fini] { fini = true; });
         QVERIFY(c.Liaison.Connecte() && d.Timer1.isActive());
         QTest::keyClick(&d, Qt::Key_Escape);
-        QVERIFY(fini && !d.Timer1.isActive() && !c.Liaison.Connecte());
-        QVERIFY(c.Module->Ecrits.empty());
+        QVERIFY(fini && !d.Timer1.isActive() && !c.Liaison.Connecte() && c.Module->Ecrits.empty());
 
         c.Module->OuvertureAccepte = false;
         d.Montre({});
@@ -90,8 +88,7 @@ private slots:
         QCOMPARE(essai(EchecOuverture::Inconnu), QStringLiteral("Erreur de connexion"));
         QCOMPARE(essai(EchecOuverture::Absent), erreur + TextePortAbsent);
         QCOMPARE(essai(EchecOuverture::Occupe), erreur + TextePortOccupe);
-        QCOMPARE(c.Ouvertures(), 6);
-        QCOMPARE(c.E->Config.Port(), std::string("ttyS0"));
+        QVERIFY(c.Ouvertures() == 6 && c.E->Config.Port() == "ttyS0");
         // Choosing the simulated bench and confirming connects to it.
         c.Clique(&d, "ButtonConfiguration");
         Choisit(c.ConfigCom->ComSelectZYV(), 2);
@@ -99,8 +96,7 @@ private slots:
         QCOMPARE(c.Texte(&d, "Text1"), QStringLiteral("Connexion avec le module"));
         QVERIFY(!c.Trouve(&d, "TextCause")->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 8000);
-        QCOMPARE(c.Liaison.Port().Nom, std::string(NomPortSimule));
-        QVERIFY(c.Liaison.Connecte());
+        QVERIFY(c.Liaison.Port().Nom == NomPortSimule && c.Liaison.Connecte());
     }
 };
 

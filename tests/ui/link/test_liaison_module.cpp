@@ -109,20 +109,19 @@ private slots:
         QCOMPARE(l.port.DernierEchec, EchecOuverture::Absent);
 
         SimulateurModule rebranche({});
-        QVERIFY(l.Connecte(rebranche.Chemin()));
-        QCOMPARE(l.port.DernierEchec, EchecOuverture::Aucun);
+        QVERIFY(l.Connecte(rebranche.Chemin()) && l.port.DernierEchec == EchecOuverture::Aucun);
         QCOMPARE(l.Lit()[GNumero], 0);
         // Another program on the same line is turned away as busy.
         TransportSerie autre;
-        QVERIFY(!autre.open(rebranche.Chemin().toStdString(), ParametresLigne{}));
-        QCOMPARE(autre.Echec(), EchecOuverture::Occupe);
+        QVERIFY(!autre.open(rebranche.Chemin().toStdString(), ParametresLigne{}) &&
+                autre.Echec() == EchecOuverture::Occupe);
         // A device the user may not open (root opens everything).
         l.module.FermeComZYV();
         if (geteuid() == 0) return;
         const QByteArray chemin = rebranche.Chemin().toLocal8Bit();
         QCOMPARE(::chmod(chemin.constData(), 0), 0);
-        QVERIFY(!l.Connecte(rebranche.Chemin()));
-        QCOMPARE(l.port.DernierEchec, EchecOuverture::AccesRefuse);
+        QVERIFY(!l.Connecte(rebranche.Chemin()) &&
+                l.port.DernierEchec == EchecOuverture::AccesRefuse);
     }
 
     // Pulled out while nothing is read: the device is let go without waiting for an exchange.
@@ -132,8 +131,7 @@ private slots:
         TransportSerie ligne;
         QVERIFY(ligne.open(chemin.toStdString(), ParametresLigne{}));
         sim.reset();
-        QTRY_VERIFY(!ligne.isOpen());
-        QVERIFY(!QFile::exists(chemin));
+        QTRY_VERIFY(!ligne.isOpen() && !QFile::exists(chemin));
     }
 
     // Each set-point byte, two in a row too, reaches the module unchanged.

@@ -1,9 +1,11 @@
-// The characteristic plot frame on its own, under a host that records what the frame asks of
-// the study window.
+// The plot frames on their own, characteristic and time trace, under a host that records what
+// the frame asks of the study window.
 #include "ui/plot/HoteEssai.h"
 #include "ui/plot/TCaractMachine.h"
+#include "ui/plot/TTemporelMachine.h"
 #include "ui/plot/ZoneTrace.h"
 
+#include "core/data/Cp1252.h"
 #include "core/plot/TableZoom.h"
 
 #include <QAccessible>
@@ -30,6 +32,22 @@ struct Poste : PosteCadre<TCaractMachine> {
 
 constexpr QRgb Rouge = 0xFFFF0000; // trial 1 in scheme 0
 
+using Points = std::vector<std::pair<int, int>>;
+
+// A load study with y against time in trial 1.
+struct PosteTemps : PosteCadre<TTemporelMachine> {
+    PosteTemps(int y, const Points& points) : PosteCadre(EtudeChargeMoteur, GTemps, y, points) {
+        Cadre.tracecaract();
+        Cadre.curseur();
+    }
+    // Both rows, captions and values; "-" for a hidden second row.
+    QString Calculs() {
+        const bool cachee = Cadre.findChild<QWidget*>("PanelValCalcul2")->isHidden();
+        return Texte("TextValCalcul1") + " " + Texte("TextVal1") + " | " +
+               (cachee ? QString("-") : Texte("TextValCalcul2") + " " + Texte("TextVal2"));
+    }
+};
+
 } // namespace
 
 class TestCadre : public QObject {
@@ -45,9 +63,8 @@ private slots:
         const QImage sansCurseur = p.Image();
         const QPoint loin(p.Zone->width() - 2, p.Zone->height() - 2); // far from every point
         QTest::mouseClick(p.Zone, Qt::LeftButton, {}, loin);
-        QCOMPARE(p.E->MesureCourante[0], 2);
+        QVERIFY(p.E->MesureCourante[0] == 2 && p.Image() != sansCurseur);
         QCOMPARE(p.Lectures(), QString("10,0 mN.m | 3000 tr/min"));
-        QVERIFY(p.Image() != sansCurseur);
         const QPoint pres = p.Pixel(500, 600) + QPoint(3, -4); // dragging slides to another point
         QMouseEvent glisse(QEvent::MouseMove, pres, p.Zone->mapToGlobal(pres), Qt::NoButton,
                            Qt::LeftButton, Qt::NoModifier);
@@ -56,8 +73,7 @@ private slots:
         // The cursor moves in XOR over the curves: once cleared the picture is as drawn.
         p.E->MesureCourante[0] = -1;
         p.Cadre.curseur();
-        QCOMPARE(p.Image(), sansCurseur);
-        QCOMPARE(p.Lectures(), QString("-- | --"));
+        QVERIFY(p.Image() == sansCurseur && p.Lectures() == "-- | --");
 
         // A new point shows as its marker without a redraw.
         p.Point(2000, 300);
@@ -86,9 +102,8 @@ private slots:
         QVERIFY(lignes != points);
         p.E->Travail.Interpolation = 2;
         p.E->ModeAcquisition = 1;
-        p.Cadre.tracegraphe();
-        QCOMPARE(p.Image(), points);
-        QCOMPARE(p.Cadre.GrapheEcran.CurseurGraphe.Style, 0); // thick dot at the live reading
+        p.Cadre.tracegraphe(); // thick dot at the live reading
+        QVERIFY(p.Image() == points && p.Cadre.GrapheEcran.CurseurGraphe.Style == 0);
         p.E->MesureCourante = {0, 3450, 253};
         p.Cadre.curseur();
         QCOMPARE(p.Lectures(), QString("25,3 mN.m | 3450 tr/min"));
@@ -158,9 +173,8 @@ private slots:
         p.E->ModeAcquisition = 1;
         p.E->MesureCourante = {0, 7000, 253};
         echelle->trigger();
-        QCOMPARE(p.Cadre.GrapheEcran.ConfX.Max, 7500);
+        QVERIFY(p.Cadre.GrapheEcran.ConfX.Max == 7500 && p.E->Enregistre);
         QCOMPARE(p.Lectures(), QString("25,3 mN.m | 7000 tr/min"));
-        QVERIFY(p.E->Enregistre);
     }
 
     void copiesAndHostCommands() {
@@ -171,6 +185,7 @@ private slots:
         QCOMPARE(p.Services.PressePapiers,
                  std::string("N\tC\r\n(tr/min)\t(mN.m)\r\n500\t60,0\r\n1500\t40,0\r\n"
                              "3000\t10,0\r\n3000\t-0,5\r\n"));
+        p.E->Config.Fond = 7; // black on screen
         p.Action("Copierlacaracteristique1")->trigger();
         QVERIFY(p.Services.ImageSvg.contains(">(tr/min)<") &&
                 p.Services.ImageSvg.contains(">1000<"));
@@ -190,6 +205,56 @@ private slots:
         p.E->EssaiCourant = 2;
         p.Cadre.CopierValeurs();
         QCOMPARE(p.Services.PressePapiers, std::string("N°\tC\r\n\t(mN.m)\r\n"));
+    }
+
+    // The time trace: its computed read-outs by quantity and the pop-up entries that differ
+    // from the characteristic frame's.
+    void readOutsByQuantityAndPopupEntries() {
+        const std::tuple<int, Points, const char*> cas[] = {
+            {GCourantMoteur,
+             {{0, 1360}, {30, 1360}, {61, 1360}},
+             "1,360 A | Valeur efficace 1,360 A"},
+            {GTensionMoteur, {{0, 2430}, {30, 2430}}, "24,30 V | -"}};
+        for (const auto& [y, points, attendu] : cas)
+            QCOMPARE(PosteTemps(y, points).Calculs(), "Valeur moyenne " + QString(attendu));
+
+        // Long quantity names show whole in their 95 px box (smaller, or on two lines), or cut
+        // with the whole name as the tooltip.
+        for (int y : {GVitesse, GPuissanceMeca, GPuissanceGene}) {
+            PosteTemps q(y, {{0, 1}});
+            const auto* l = q.Cadre.findChild<QLabel*>("TextVariableY");
+            const QString nom =
+                QString::fromStdString(Cp1252VersUtf8(q.E->Travail.Grandeurs[y].Nom.Texte()));
+            const QFontMetrics m(l->font());
+            const QRect place = m.boundingRect(QRect(0, 0, l->width(), 1000),
+                                               l->wordWrap() ? Qt::TextWordWrap : 0, l->text());
+            const bool entier =
+                l->text() == nom && place.width() <= l->width() && place.height() <= l->height();
+            QVERIFY2(entier || (l->toolTip() == nom && l->text().endsWith(QChar(0x2026))),
+                     qPrintable(nom));
+        }
+
+        PosteTemps p(GPuissanceMeca, {{0, 1000}, {50, 2000}, {100, 3000}});
+        QCOMPARE(p.Calculs(), QString("Valeur moyenne 25,00 W | Energie 25,0 J"));
+        QCOMPARE(p.Cadre.findChild<QPushButton*>("ButtonCar")->text(), QString("PM(t)"));
+        p.E->Travail.Caract[1].GrandeurY = GTemps; // second row left as it was
+        p.Cadre.tracecaract();
+        QVERIFY(p.Calculs().endsWith(" | Energie 25,0 J"));
+
+        // The pop-up entries ignore the acquisition.
+        p.E->ModeAcquisition = 1; // six entries: no modelling one
+        QCOMPARE(p.Entrees(), QString("011111"));
+        p.E->EssaiCourant = 2;
+        QCOMPARE(p.Entrees(), QString("000111"));
+        p.E->Travail.Essai(1).DernierPoint = -1;
+        QCOMPARE(p.Entrees(), QString("000011"));
+
+        // The stacked frames keep one time axis: the automatic scale fits the power only.
+        p.E->Travail.Essai(1).DernierPoint = 2;
+        p.E->Travail.Caract[1].GrandeurY = GPuissanceMeca;
+        p.Cadre.findChild<QAction*>("Echelleautomatique1")->trigger();
+        QCOMPARE(std::pair(p.Cadre.GrapheEcran.ConfX.Max, p.Cadre.GrapheEcran.ConfY.Max),
+                 std::pair(6083, 3333)); // 3060 wanted
     }
 };
 

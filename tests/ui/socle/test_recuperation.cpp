@@ -4,8 +4,6 @@
 
 #include "core/data/Operations.h"
 #include "ui/socle/Recuperation.h"
-#include "ui/studies/TFormCaracteristique.h"
-#include "ui/studies/TNouvelCaract.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -20,22 +18,15 @@ namespace {
 constexpr int DelaiCopieMax = 1000; // ms from a change to its copy on disk
 
 // The program's windows with their recovery copy, on the scripted module.
-struct Poste : Coquille {
+struct Poste : PosteEtude<TFormCaracteristique> {
     Recuperation Copie;
-    std::unique_ptr<TFormCaracteristique> Fenetre;
-    std::unique_ptr<TNouvelCaract> Dialogue;
 
     explicit Poste(std::optional<std::string> port, std::string chemin = {})
-        : Coquille(std::move(port)),
+        : PosteEtude(std::move(port)),
           Copie(*E, chemin.empty() ? Dossier.filePath("Recuperation.ZYV").toStdString() : chemin) {
-        Fenetre = std::make_unique<TFormCaracteristique>(*E, Liaison, Services, F);
-        Dialogue = std::make_unique<TNouvelCaract>(*E);
-        F.NouvelCaract = Dialogue.get();
         ZYV2->SauvegardeEtude.Suit(&Copie);
     }
-    template <typename T = QWidget> T* W(const char* nom) const {
-        return Fenetre->findChild<T*>(QString::fromLatin1(nom));
-    }
+    ~Poste() { ZYV2->SauvegardeEtude.Suit(nullptr); }
     // Within the promised delay, the copy as the next start would read it passes test.
     bool Suit(const std::function<bool(const Etude&)>& test) const {
         return QTest::qWaitFor(
@@ -62,9 +53,7 @@ struct Poste : Coquille {
     }
     // Waits for the window to show the given speed read from the module, then takes it.
     bool Prend(int vitesse) {
-        const auto trame =
-            EncodeTrame({2400, 1000, static_cast<std::uint16_t>(vitesse), 250, 2000, 800});
-        Module->Repond(0xFF, std::vector<std::uint8_t>(trame.begin(), trame.end()));
+        Lira({2400, 1000, static_cast<std::uint16_t>(vitesse), 250, 2000, 800});
         if (!QTest::qWaitFor([&] { return E->MesureCourante[GVitesse] == vitesse; }, 5000))
             return false;
         QTest::keyClick(Fenetre.get(), Qt::Key_Space);
@@ -77,8 +66,6 @@ struct Poste : Coquille {
         QTest::mouseClick(Trouve<QPushButton>(FormConnection.get(), "BitBtn1"), Qt::LeftButton);
     }
 };
-
-int Joue(const QString& role);
 
 } // namespace
 
@@ -102,11 +89,14 @@ private slots:
         p.W<QAction>("NouvelEssai1")->trigger();
         QVERIFY(p.Suit([](const Etude& e) { return e.Travail.NbEssais == 2; }));
 
-        // Saved: the copy goes. A later change brings it back, never touching the user's file.
+        // Saved before the copy of the last change: the copy goes and does not come back. A
+        // later change brings it back, never touching the user's file.
+        QTest::keyClicks(p.W<QLineEdit>("EditCommentaire"), QStringLiteral("!"));
         const QString fichier = p.Dossier.filePath(QStringLiteral("essai.ZYV"));
         p.Services.Choix = {fichier.toStdString()};
         p.W<QAction>("Enregistrer1")->trigger();
         QVERIFY(p.Partie());
+        QVERIFY(!QTest::qWaitFor([&] { return p.Copie.Presente(); }, DelaiCopieMax + 300));
         const qint64 taille = QFileInfo(fichier).size();
         QTest::keyClicks(p.W<QLineEdit>("Edittitre"), QStringLiteral(" bis"));
         QVERIFY(p.Suit([](const Etude& e) {
@@ -177,14 +167,11 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_DATA_HOME"), donnees.path());
         env.insert(QStringLiteral("TMPDIR"), donnees.path()); // the killed run's own folders
-        const auto lance = [&env](QProcess& p, const char* role) {
-            p.setProcessEnvironment(env);
-            p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            p.start(QCoreApplication::applicationFilePath(), {"--joueur", role});
-            QVERIFY(p.waitForStarted(10000));
-        };
         QProcess prise;
-        lance(prise, "prise");
+        prise.setProcessEnvironment(env);
+        prise.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        prise.start(QCoreApplication::applicationFilePath(), {"--prise"});
+        QVERIFY(prise.waitForStarted(10000));
         qsizetype vus = 0; // points seen taken
         while (vus < 10) {
             QVERIFY2(prise.canReadLine() || prise.waitForReadyRead(15000), "no point taken");
@@ -198,21 +185,24 @@ private slots:
         QVERIFY(prise.waitForFinished(10000));
         const qsizetype pris = vus + prise.readAllStandardOutput().count("POINT");
 
-        QProcess reprise;
-        lance(reprise, "reprise");
-        QVERIFY(reprise.waitForFinished(30000));
-        const QStringList lignes =
-            QString::fromUtf8(reprise.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lignes.value(0), "QUESTION " + QString::fromUtf8(MessageRecuperation));
-        // Kind, saved flag, length of the name, window shown, then the recovered speeds.
-        const QStringList etude = lignes.value(1).split(' ');
-        QCOMPARE(etude.mid(0, 5), (QStringList{"ETUDE", "0", "0", "0", "1"}));
-        const QStringList vitesses = etude.mid(5);
-        QVERIFY2(vitesses.size() >= vus && vitesses.size() <= pris,
-                 qPrintable(QString("%1 seen, %2 taken: %3").arg(vus).arg(pris).arg(lignes[1])));
-        for (int i = 0; i < vitesses.size(); ++i) QCOMPARE(vitesses[i].toInt(), 3000 + i);
-        // Left normally this time: nothing to recover any more.
-        QCOMPARE(lignes.value(2), QStringLiteral("FIN"));
+        { // started again, "Oui" to the recovery
+            qputenv("XDG_DATA_HOME", QFile::encodeName(donnees.path()));
+            Poste p(std::nullopt, CheminRecuperation());
+            p.Services.ReponsesQuestion = {true};
+            p.DemarreSansModule();
+            QTRY_VERIFY(p.Fenetre->isVisible());
+            QCOMPARE(p.Services.Questions, std::vector<std::string>{MessageRecuperation});
+            QVERIFY(p.E->Travail.TypeEtude == 0 && !p.E->Enregistre && p.E->NomFichier.empty());
+            const TEssai& essai = p.E->Travail.Essai(1);
+            QVERIFY2(essai.NbPoints() >= vus && essai.NbPoints() <= pris,
+                     qPrintable(QString("%1 of %2 taken").arg(essai.NbPoints()).arg(pris)));
+            for (int i = 0; i <= essai.DernierPoint; ++i)
+                QCOMPARE(essai.Valeur(GVitesse, i), 3000 + i);
+            // Left normally this time: nothing to recover any more.
+            p.Fenetre->close();
+            p.Services.Reponses = {Reponse::Non};
+            QVERIFY(p.ZYV2->close() && p.Partie());
+        }
         QCOMPARE(QDir(donnees.filePath(QStringLiteral("ZYV")))
                      .entryList({QStringLiteral("Recuperation*")}, QDir::AllEntries | QDir::Hidden),
                  QStringList());
@@ -221,39 +211,20 @@ private slots:
 
 namespace {
 
-// The program in a child process: "prise" takes a point every 300 ms until it is killed;
-// "reprise" answers Oui to the recovery, tells what it got, and leaves without saving.
-int Joue(const QString& role) {
+// The program in a child process, taking a point every 300 ms until it is killed.
+int Prise() {
     QTextStream sortie(stdout);
-    if (role == QLatin1String("prise")) {
-        Poste p(std::string("ttyS0"), CheminRecuperation());
-        if (!p.Ouvre()) return 2;
-        QTest::mouseClick(p.W<QPushButton>("ButtonManu"), Qt::LeftButton);
-        QElapsedTimer horloge;
-        horloge.start();
-        for (int k = 0; k < 500; ++k) {
-            if (!QTest::qWaitFor([&] { return horloge.elapsed() >= 300 * k; }, 1000) ||
-                !p.Prend(3000 + k) || p.E->Courant().DernierPoint != k)
-                return 3;
-            sortie << "POINT " << k << Qt::endl;
-        }
-        return 0;
+    Poste p(std::string("ttyS0"), CheminRecuperation());
+    if (!p.Ouvre()) return 2;
+    QTest::mouseClick(p.W<QPushButton>("ButtonManu"), Qt::LeftButton);
+    QElapsedTimer horloge;
+    horloge.start();
+    for (int k = 0; k < 500; ++k) {
+        if (!QTest::qWaitFor([&] { return horloge.elapsed() >= 300 * k; }, 1000) ||
+            !p.Prend(3000 + k) || p.E->Courant().DernierPoint != k)
+            return 3;
+        sortie << "POINT " << k << Qt::endl;
     }
-    Poste p(std::nullopt, CheminRecuperation());
-    p.Services.ReponsesQuestion = {true};
-    p.DemarreSansModule();
-    if (!QTest::qWaitFor([&] { return p.Fenetre->isVisible(); }, 5000)) return 4;
-    for (const std::string& q : p.Services.Questions)
-        sortie << "QUESTION " << QString::fromStdString(q) << Qt::endl;
-    const TEssai& essai = p.E->Travail.Essai(1);
-    sortie << "ETUDE " << p.E->Travail.TypeEtude << ' ' << int(p.E->Enregistre) << ' '
-           << p.E->NomFichier.size() << ' ' << int(p.Fenetre->isVisible());
-    for (int i = 0; i <= essai.DernierPoint; ++i) sortie << ' ' << essai.Valeur(GVitesse, i);
-    sortie << Qt::endl;
-    p.Fenetre->close();
-    p.Services.Reponses = {Reponse::Non};
-    if (!p.ZYV2->close() || !p.Partie()) return 5;
-    sortie << "FIN" << Qt::endl;
     return 0;
 }
 
@@ -261,10 +232,8 @@ int Joue(const QString& role) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc == 3 && QByteArray(argv[1]) == "--joueur") {
-        QApplication::setApplicationName(QStringLiteral("ZYV"));
-        return Joue(QString::fromLatin1(argv[2]));
-    }
+    QApplication::setApplicationName(QStringLiteral("ZYV"));
+    if (argc == 2 && QByteArray(argv[1]) == "--prise") return Prise();
     TestRecuperation essais;
     return QTest::qExec(&essais, argc, argv);
 }

@@ -97,7 +97,9 @@ private slots:
         TFormTrierPoints tri(*e);
         tri.show();
         QCOMPARE(Selection(tri), (QStringList{"Numéro", "Ordre croissant"}));
-        tri.findChild<RadioGroup*>("RadioGroupSelect")->Bouton(11)->click();
+        auto* cles = tri.findChild<RadioGroup*>("RadioGroupSelect");
+        QCOMPARE(cles->Items().size(), qsizetype(12)); // every quantity but the time
+        cles->Bouton(11)->click();
         tri.findChild<RadioGroup*>("RadioGroupOrdre")->Bouton(1)->click();
         QCOMPARE(std::pair(tri.Grandeur(), tri.Ordre()), std::pair(11, 1));
         tri.hide();

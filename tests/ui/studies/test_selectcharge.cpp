@@ -103,7 +103,7 @@ private slots:
         const QImage im = boite->grab().toImage();
         const TMesuresTrace& m = p.S.Mesures();
         QCOMPARE(m.X1, boite->width() - 5);
-        for (int n : {5, 15, 25, 35}) // ramp up, top, ramp down, bottom
+        for (int n : {5, 15, 25, 35, DernierPasCycle}) // ramp up, top, ramp down, bottom, end
             QCOMPARE(im.pixel(m.X(n), m.Y(p.E->Courant().Consignes[n])), QColor(255, 255, 0).rgb());
 
         // A repaint draws a random profile anew, except during an acquisition.
