@@ -1,16 +1,12 @@
 // Frame decoding, then the port and the module protocol over a scripted line on a manual clock.
 #include "core/link/ConfigCom.h"
-#include "core/link/Horloge.h"
 #include "core/link/ListePorts.h"
 #include "core/link/PortCom.h"
-#include "core/link/Transport.h"
 #include "core/link/TransportScripte.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
-#include <numeric>
 
 namespace zyv {
 namespace {
@@ -39,10 +35,9 @@ TEST(Decodage, ReposPleineEchelleTempsEtPasDeCharge) {
                   attendu);
     }
 
-    // Time and load step in load studies only.
-    const TrameMesure t{2400, 1000, 3000, 500, 2000, 900};
-    for (int type = 0; type < 4; ++type) { // characteristics 0 and 2, load studies 1 and 3
-        const ResultatMesure r = CalculeMesure(t, type, 1575);
+    // Time and load step in load studies only: characteristics 0 and 2, load studies 1 and 3.
+    for (int type = 0; type < 4; ++type) {
+        const ResultatMesure r = CalculeMesure({2400, 1000, 3000, 500, 2000, 900}, type, 1575);
         EXPECT_EQ(r.Mesure[GTemps] + r.PasCharge, type % 2 ? 1575 + 32 : 0) << type;
     }
     // Half-steps round to the even step.
@@ -73,11 +68,10 @@ struct Liaison : ::testing::Test {
     }
 };
 
-TEST_F(Liaison, OuverturePurgeLeveDtrRelacheLaPrecedenteEtEcritures) {
+TEST_F(Liaison, OuverturePurgeLeveDtrRelacheLaPrecedenteEcrituresEtDelais) {
     ligne->OuvertureAccepte = false;
     port.InitialisePort("COM99");
-    EXPECT_FALSE(port.OuvrePort());
-    EXPECT_EQ(port.Handle, nullptr);
+    EXPECT_TRUE(!port.OuvrePort() && port.Handle == nullptr);
     port.FermePort(); // harmless when closed
 
     ligne->OuvertureAccepte = true;
@@ -88,20 +82,18 @@ TEST_F(Liaison, OuverturePurgeLeveDtrRelacheLaPrecedenteEtEcritures) {
 
     // Writes: the time-out, and a failed write closes the port.
     port.EcritPort(std::string(1, '\0'));
-    EXPECT_EQ(ligne->Ecrits, Octets{0x00});
-    EXPECT_EQ(ligne->DelaiEcriture, 110);
+    EXPECT_EQ(std::pair(ligne->Ecrits, ligne->DelaiEcriture),
+              std::pair(Octets{0x00}, std::int64_t{110}));
     ligne->EcritureAccepte = false;
     port.EcritPort("\x05");
     EXPECT_FALSE(port.Connecte);
-}
+    ligne->EcritureAccepte = true;
 
-TEST_F(Liaison, DelaisTotalEtIntervalle) {
+    // Total and interval time-outs.
     // Twelve bytes 1..12 answering FF, each readable at the given delay after the command.
     const auto lit = [this](std::vector<std::int64_t> delais, std::int64_t duree) {
         Ouvre();
-        Octets v(12);
-        std::iota(v.begin(), v.end(), std::uint8_t{1});
-        ligne->Repond(0xFF, v, std::move(delais));
+        ligne->Repond(0xFF, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, std::move(delais));
         const std::int64_t debut = horloge.Monotone();
         port.EcritPort("\xFF");
         const std::string s = port.LitPort(12);
@@ -112,8 +104,7 @@ TEST_F(Liaison, DelaisTotalEtIntervalle) {
     EXPECT_EQ(lit({}, 0), "Erreur L=3");
     ligne->LignePerdueApres = -1;
     EXPECT_EQ(lit({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5000}, 1000), "Erreur L=11");
-    EXPECT_FALSE(port.Connecte);
-    EXPECT_EQ(ligne->Traces.back(), "close");
+    EXPECT_TRUE(!port.Connecte && ligne->Traces.back() == "close");
     // A silent module, and a slow trickle (bytes at 0, 500 and 1000 ms), are bounded by the
     // total 10 ms x 12 + 1000 ms; the interval counts only after the first byte.
     EXPECT_EQ(lit({5000}, 1120), "Erreur L=0");
@@ -148,10 +139,9 @@ TEST_F(Liaison, LecturesEtConsignes) {
     // Closed: the reading is marked again, the version is empty.
     etude->MesureCourante[GNumero] = 0;
     module.LectureValeur();
-    EXPECT_EQ(etude->MesureCourante[GNumero], -1);
     std::string s = "ancien";
     module.LectureVersion(s);
-    EXPECT_EQ(s, "");
+    EXPECT_EQ(std::pair(etude->MesureCourante[GNumero], s), std::pair(-1, std::string()));
 }
 
 TEST_F(Liaison, TempsDuCycleDeCharge) {
@@ -179,9 +169,10 @@ TEST(ListePorts, SimulDernierEtNomExact) {
     const SourcePorts source = [] {
         return std::vector<std::string>{"COM3", "COM1", "COM3", "com4"};
     };
-    EXPECT_EQ(Setnumcomport(items, source, "COM3"), 2); // the last equal entry wins
-    EXPECT_EQ(Setnumcomport(items, source, "COM4"), -1);
-    EXPECT_EQ(Setnumcomport(items, {}, "SIMUL"), 0);
+    // The last equal entry wins; names compare exactly; SIMUL alone without a source.
+    EXPECT_EQ((std::array{Setnumcomport(items, source, "COM3"),
+                          Setnumcomport(items, source, "COM4"), Setnumcomport(items, {}, "SIMUL")}),
+              (std::array{2, -1, 0}));
     EXPECT_EQ(NomComportSelect(items, -1), "");
 }
 

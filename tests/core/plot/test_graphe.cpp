@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <optional>
-#include <vector>
 
 #include "core/data/Operations.h"
 #include "core/plot/EchelleAutomatique.h"
@@ -17,19 +15,15 @@ namespace zyv {
 namespace {
 
 TAxe Axe(std::int64_t min, std::int64_t max, int decimales, int exposant = 0) {
-    TAxe a{.PixDebut = 100,
-           .PixFin = 1100,
-           .PixEtendue = 1000,
-           .ValMin = min,
-           .ValMax = max,
-           .ValEtendue = std::max<std::int64_t>(1, max > min ? max - min : min - max),
-           .ExpLibelle = exposant,
-           .Mode = decimales};
+    TAxe a{};
+    std::tie(a.PixDebut, a.PixFin, a.PixEtendue, a.ValMin, a.ValMax, a.ExpLibelle, a.Mode) =
+        std::tuple(100, 1100, 1000, min, max, exposant, decimales);
+    a.ValEtendue = std::max<std::int64_t>(1, max - min);
     CalculGraduation(zyv::Axe::X, a);
     return a;
 }
 
-TEST(Graduation, StepsOriginsAndLabelSteps) {
+TEST(Graduation, StepsOriginsLabelStepsAndTexts) {
     // Each edge of the step bands (leads 12/13, 24/25, 48/49, 64/65), off-zero ranges.
     // clang-format off
     const std::array<std::int64_t, 4> cas[] = {{0, 3500, 400, 0},   {-1750, 1750, 400, 0}, {20, 95, 10, 30},
@@ -63,6 +57,21 @@ TEST(Graduation, StepsOriginsAndLabelSteps) {
     TAxe main{.PixEtendue = 1000, .ValMax = 3500, .ValEtendue = 0}; // by hand: no division by 0
     CalculGraduation(zyv::Axe::X, main);
     EXPECT_EQ(main.PixPas, 1000 * 400 / 3500);
+
+    // Texts of graduations and values; signs and whole numbers are seen through TexteValeur below.
+    for (auto [v, d, texte] : {std::tuple{5, 1, "0,5"}, {0, 2, "0,00"}, {7, -3, "7"}})
+        EXPECT_EQ(TexteGraduation(v, d), texte);
+
+    // clang-format off
+    const std::tuple<std::int64_t, int, int, const char*, const char*> valeurs[] = {
+        {-5, 2, 0, "W", "-0,05 W"}, {5, 3, 0, "A", "0,005 A"}, {1500, 0, 0, "tr/min", "1500 tr/min"},
+        {123, -1, -3, "V", "123 mV"}, {12345, -1, -3, "V", "12,345 V"},
+        {123456, -1, -3, "V", "123,45 V"}, {-1234, -1, -3, "V", "-1,234 V"},
+        {123, -1, -1, "V", "12,3 V"}, {5, -1, 1, "V", "50 V"}};
+    // clang-format on
+    for (auto [valeur, decimales, exposant, unite, texte] : valeurs)
+        EXPECT_EQ(TexteValeur(valeur, {0, 0, exposant, decimales, "", unite}), texte);
+    EXPECT_EQ(Prefixe(-6) + Prefixe(48), "\u00B5E+48 ") << "beyond the table";
 }
 
 // "Echelle automatique" on a hand-built study of C(N): the largest positions whose extents hold
@@ -74,19 +83,15 @@ TEST(Zoom, ExtentsAndAutomaticScaleHoldingEveryPointOfEveryTrialAndTheReading) {
     auto w = std::make_unique<TTravail>();
     w->Grandeurs = TableGrandeurs();
     w->NbEssais = 2;
-    const auto point = [&](int t, std::int32_t n, std::int32_t c) {
-        TEssai& e = w->Essai(t);
-        ++e.DernierPoint;
-        e.Valeur(GVitesse, e.DernierPoint) = n;
-        e.Valeur(GCouple, e.DernierPoint) = c;
-    };
-    point(1, 1000, 120);
-    point(1, 2500, -310); // counts by its size
-    point(2, 3900, 300);
-    point(3, 7000, 690); // not a trial of the study
+    // C -310 counts by its size; trial 3 is not a trial of the study. Slot 0 holds no point.
+    for (auto [t, n, c] : {std::array{1, 1000, 120}, {2, 3900, 300}, {3, 7000, 690}}) {
+        std::tie(w->Essai(t).DernierPoint, w->Essai(t).Valeurs[GVitesse][1]) = std::pair(0, n);
+        w->Essai(t).Valeurs[GCouple][1] = c;
+    }
+    std::tie(w->Essai(1).DernierPoint, w->Essai(1).Valeurs[GVitesse][2]) = std::pair(1, 2500);
+    w->Essai(1).Valeurs[GCouple][2] = -310;
     TCaract k;
-    k.GrandeurX = GVitesse;
-    k.GrandeurY = GCouple;
+    std::tie(k.GrandeurX, k.GrandeurY) = std::pair(GVitesse, GCouple);
     // N 3978 wanted: position 14 shows 4411, 15 only 3947. C 316: 16 shows 333, 17 only 304.
     ZoomsAjustes z = EchelleAutomatique(*w, k, nullptr);
     EXPECT_EQ(std::pair(z.X, z.Y), std::pair(std::optional(14), std::optional(16)));
@@ -95,29 +100,11 @@ TEST(Zoom, ExtentsAndAutomaticScaleHoldingEveryPointOfEveryTrialAndTheReading) {
     EXPECT_EQ(std::pair(z.X, z.Y), std::pair(std::optional(14), std::optional(9)));
 
     // Nothing to show, no full scale: leave the zoom; past twice the full scale: the widest.
-    EXPECT_EQ(ZoomAjuste(700, 0), std::nullopt);
-    EXPECT_EQ(ZoomAjuste(0, 300), std::nullopt);
-    EXPECT_EQ(ZoomAjuste(700, 1400), 0);
-    EXPECT_EQ(ZoomAjuste(700, 13), ZoomMax);
+    EXPECT_EQ((std::array{ZoomAjuste(700, 0), ZoomAjuste(0, 300), ZoomAjuste(700, 1400),
+                          ZoomAjuste(700, 13)}),
+              (std::array<std::optional<int>, 4>{std::nullopt, std::nullopt, 0, ZoomMax}));
     k.GrandeurY = NbGrandeurs;
     EXPECT_EQ(EchelleAutomatique(*w, k, nullptr).Y, std::nullopt);
-}
-
-TEST(Textes, GraduationsValuesAndPrefixes) {
-    // Signs and whole numbers are seen through TexteValeur below.
-    for (auto [v, d, texte] : {std::tuple{5, 1, "0,5"}, {0, 2, "0,00"}, {7, -3, "7"}})
-        EXPECT_EQ(TexteGraduation(v, d), texte);
-
-    // clang-format off
-    const std::tuple<std::int64_t, int, int, const char*, const char*> cas[] = {
-        {-5, 2, 0, "W", "-0,05 W"}, {5, 3, 0, "A", "0,005 A"}, {1500, 0, 0, "tr/min", "1500 tr/min"},
-        {123, -1, -3, "V", "123 mV"}, {12345, -1, -3, "V", "12,345 V"},
-        {123456, -1, -3, "V", "123,45 V"}, {-1234, -1, -3, "V", "-1,234 V"},
-        {123, -1, -1, "V", "12,3 V"}, {5, -1, 1, "V", "50 V"}};
-    // clang-format on
-    for (auto [valeur, decimales, exposant, unite, texte] : cas)
-        EXPECT_EQ(TexteValeur(valeur, {0, 0, exposant, decimales, "", unite}), texte);
-    EXPECT_EQ(Prefixe(-6) + Prefixe(48), "\u00B5E+48 ") << "beyond the table";
 }
 
 struct Graphe : ::testing::Test {
@@ -130,59 +117,59 @@ struct Graphe : ::testing::Test {
         g.ConfX = {0, 3500, -2, 2, "Um", "V"};
         g.ConfY = {0, 2500, -3, 3, "Im", "A"};
     }
-    // Texts drawn, in order, with their top-left corners.
-    std::vector<std::pair<std::string, PointPixel>> Textes() const {
+    // Lays out and draws the axes afresh: the texts drawn, in order, with their top-left corners.
+    std::vector<std::pair<std::string, PointPixel>> Textes() {
+        surface.Efface();
+        CalculGraphe(g);
+        TraceAxes(g);
         std::vector<std::pair<std::string, PointPixel>> t;
         for (const Trace* x : surface.DeGenre(Trace::Genre::Texte))
             t.emplace_back(x->Texte, x->Points[0]);
         return t;
     }
-    bool ALigne(std::array<int, 4> l) const {
-        const auto v = surface.Lignes();
-        return std::find(v.begin(), v.end(), l) != v.end();
-    }
+    bool ALigne(std::array<int, 4> l) const { return std::ranges::count(surface.Lignes(), l) > 0; }
 };
 
 TEST_F(Graphe, SizeConversionsNamesUnitsAndLabels) {
     // A rectangle too small gives no layout and no drawing.
     g.Cadre = {0, 0, 100, 300};
-    CalculGraphe(g);
-    TraceAxes(g);
-    EXPECT_TRUE(!g.Valide && surface.Traces.empty());
+    EXPECT_TRUE(Textes().empty() && !g.Valide && surface.Traces.empty());
     g.Cadre = {10, 10, 111, 111};
-    CalculGraphe(g);
-    EXPECT_TRUE(g.Valide);
+    EXPECT_TRUE(!Textes().empty() && g.Valide);
     g.Cadre = {0, 0, 600, 400};
-    g.ConfX.Min = -1750;
-    g.ConfX.Max = 1750;
-    CalculGraphe(g);
+    std::tie(g.ConfX.Min, g.ConfX.Max) = std::pair(-1750, 1750);
+    const auto t = Textes();
+    ASSERT_GE(t.size(), 4u);
     // Graduation j lies exactly at PixOrigine + j x PixPas.
     for (int j = -4; j <= 4; ++j) {
         EXPECT_EQ(ValeurVersPixelX(g, j * g.AxeX.ValPas), g.AxeX.PixOrigine + j * g.AxeX.PixPas);
         EXPECT_EQ(ValeurVersPixelY(g, j * g.AxeY.ValPas), g.AxeY.PixOrigine - j * g.AxeY.PixPas);
     }
-    TraceAxes(g);
-    const auto t = Textes();
-    ASSERT_GE(t.size(), 4u);
     EXPECT_EQ((std::array{t[0].first, t[1].first, t[2].first, t[3].first}),
               (std::array<std::string, 4>{"Um", "(V)", "4,00", "8,00"}));
     EXPECT_EQ(surface.Traces[0].RemplissageActif.Couleur, 0xFFFFFFu) << "background first";
 
-    surface.Efface();
     g.ConfY = {0, 7, -3, -1, "U", "V"};
-    CalculGraphe(g);
-    TraceAxes(g);
     const auto a = Textes();
     EXPECT_TRUE(std::any_of(a.begin(), a.end(), [](auto& x) { return x.first == "(mV)"; }));
 }
 
-TEST_F(Graphe, AxesOffZeroLabelFromTheFirstGraduationPastTheOrigin) {
+TEST_F(Graphe, AxesLabelFromTheFirstGraduationPastTheOriginAndNotNearTheArrow) {
+    // Axis 41..583, 66 px steps: the graduation of 32,00 at 569 would reach the arrow with its
+    // 30 px label, so label and tick both go.
+    g.ConfX = {0, 3250, -2, 2, "", ""};
+    const auto suite = Textes(); // no name, X labels 4,00 to 28,00, then the Y name
+    ASSERT_GE(suite.size(), 9u);
+    EXPECT_EQ(suite[7].first + " " + suite[8].first, "28,00 Im");
+    const int y0 = static_cast<int>(g.AxeY.PixOrigine);
+    EXPECT_TRUE(ALigne({503, y0, 503, y0 + 2}));
+    for (const auto& l : surface.Lignes()) EXPECT_FALSE(l[0] == 569 && l[2] == 569);
+
     // 20..95 on both axes: origin 30, unlabelled; X labels 40 to 90 centred under their ticks,
     // Y labels right-aligned a tick's length left of the axis and centred on their ticks.
     g.ConfX = {20, 95, 0, 0, "x", ""};
     g.ConfY = {20, 95, 0, 0, "y", ""};
-    CalculGraphe(g);
-    TraceAxes(g);
+    const auto textes = Textes(); // name, X labels, name, Y labels
     const int xo = static_cast<int>(g.AxeX.PixOrigine), yo = static_cast<int>(g.AxeY.PixOrigine);
     const int px = static_cast<int>(g.AxeX.PixPas), py = static_cast<int>(g.AxeY.PixPas);
     const int t = 96 * 5 / 254, T = 2 * t, h = surface.HauteurPolice(), l = h; // two digits
@@ -194,27 +181,11 @@ TEST_F(Graphe, AxesOffZeroLabelFromTheFirstGraduationPastTheOrigin) {
         EXPECT_TRUE(ALigne({xo + j * px, yo, xo + j * px, yo + T})) << j;
         EXPECT_TRUE(ALigne({xo, yo - j * py, xo - T, yo - j * py})) << j;
     }
-    const auto textes = Textes(); // name, X labels, name, Y labels
     EXPECT_EQ(std::vector(textes.begin() + 1, textes.begin() + 7), x);
     EXPECT_EQ(std::vector(textes.begin() + 8, textes.end()), y);
 }
 
-TEST_F(Graphe, LastLabelDroppedNearTheArrow) {
-    // Axis 41..583, 66 px steps: the graduation of 32,00 at 569 would reach the arrow with its
-    // 30 px label, so label and tick both go.
-    g.ConfX = {0, 3250, -2, 2, "", ""};
-    CalculGraphe(g);
-    TraceAxes(g);
-    const auto t = Textes(); // no name, X labels 4,00 to 28,00, then the Y name
-    ASSERT_GE(t.size(), 9u);
-    EXPECT_EQ(t[7].first, "28,00");
-    EXPECT_EQ(t[8].first, "Im");
-    const int yo = static_cast<int>(g.AxeY.PixOrigine);
-    EXPECT_TRUE(ALigne({503, yo, 503, yo + 2}));
-    for (const auto& l : surface.Lignes()) EXPECT_FALSE(l[0] == 569 && l[2] == 569);
-}
-
-TEST(Libelles, NeverTouchEachOtherNorTheTicksInShortNarrowOrPrintedFrames) {
+TEST(Libelles, NeverTouchEachOtherInShortNarrowOrPrintedFrames) {
     const std::tuple<int, TRect, int, std::vector<TaxeC>> cas[] = {
         {96, {0, 0, 600, 130}, 8, {}},    // a quarter of the load window: labels 10 px apart
         {96, {0, 0, 200, 300}, 8, {}},    // narrow: X labels wider than their step
@@ -230,37 +201,20 @@ TEST(Libelles, NeverTouchEachOtherNorTheTicksInShortNarrowOrPrintedFrames) {
         CalculGraphe(g);
         TraceAxes(g);
         // "-00,00", or the widest label of the plots stacked with this one, "99999999".
-        const int h = s.HauteurPolice(), yo = static_cast<int>(g.AxeY.PixOrigine);
+        const int h = s.HauteurPolice();
         EXPECT_EQ(g.AxeX.PixDebut, dpi * 15 / 254 + (alignes.empty() ? 6 : 8) * (h / 2)) << dpi;
         // Rectangles with their right and bottom edges, touching when they share a pixel row
         // or column edge to edge.
         const auto touche = [](const TRect& a, const TRect& b) {
             return a.Left <= b.Right && b.Left <= a.Right && a.Top <= b.Bottom && b.Top <= a.Bottom;
         };
-        std::vector<TRect> x, y;
+        std::vector<TRect> x;
         for (const Trace* t : s.DeGenre(Trace::Genre::Texte))
             if (const PointPixel p = t->Points[0]; !t->Texte.empty()) // not the empty names
-                (p.Y > yo ? x : y).push_back({p.X, p.Y, p.X + s.LargeurTexte(t->Texte), p.Y + h});
-        for (const auto* v : {&x, &y})
-            for (std::size_t i = 0; i < v->size(); ++i)
-                for (std::size_t j = i + 1; j < v->size(); ++j)
-                    EXPECT_FALSE(touche((*v)[i], (*v)[j])) << dpi << " " << i << " " << j;
-        // Ticks and axes, round-capped when thick (a thin line leaves its end out), clear every
-        // label; every Y graduation keeps its tick.
-        int ticksY = 0;
-        for (const Trace* t : s.DeGenre(Trace::Genre::Ligne)) {
-            const PointPixel a = t->Points[0], b = t->Points[1];
-            const int r = t->StyloActif.Largeur / 2, fin = r == 0;
-            const TRect l{std::min(a.X, b.X + (b.X < a.X) * fin) - r,
-                          std::min(a.Y, b.Y + (b.Y < a.Y) * fin) - r,
-                          std::max(a.X, b.X - (b.X > a.X) * fin) + r,
-                          std::max(a.Y, b.Y - (b.Y > a.Y) * fin) + r};
-            for (const auto* v : {&x, &y})
-                for (const TRect& e : *v)
-                    EXPECT_FALSE(touche(l, {e.Left, e.Top, e.Right - 1, e.Bottom - 1})) << dpi;
-            ticksY += a.Y == b.Y && a.X == g.AxeX.PixOrigine && b.X < a.X;
-        }
-        EXPECT_EQ(ticksY, (yo - g.AxeY.PixDebut - 1) / g.AxeY.PixPas) << dpi;
+                x.push_back({p.X, p.Y, p.X + s.LargeurTexte(t->Texte), p.Y + h});
+        for (std::size_t i = 0; i < x.size(); ++i)
+            for (std::size_t j = i + 1; j < x.size(); ++j)
+                EXPECT_FALSE(touche(x[i], x[j])) << dpi << " " << i << " " << j;
     }
 }
 
@@ -268,16 +222,7 @@ using Lignes = std::vector<std::array<int, 4>>;
 using Points = std::vector<PointPixel>;
 using V = std::vector<std::int64_t>;
 
-TEST(Interpolation, CapByNumberOfPoints) {
-    // dernier: 0 -> none; 1..3 -> cubic; 4 -> 3-point; 5, 6 -> 5-point; 7+ -> 7-point
-    const int plafonds[] = {-1, 2, 2, 2, 3, 4, 4, 5, 5};
-    for (int dernier = 0; dernier < 9; ++dernier) {
-        EXPECT_EQ(InterpolationEffective(5, dernier), plafonds[dernier]) << dernier;
-        EXPECT_EQ(InterpolationEffective(1, dernier), std::min(1, plafonds[dernier]));
-    }
-}
-
-TEST(Filtres, KnownArrays) {
+TEST(Filtres, KnownArraysTheCapByNumberOfPointsAndTheCubicRows) {
     using F = void (*)(std::span<const std::int64_t>, std::span<std::int64_t>);
     const std::tuple<F, V, V> cas[] = {
         {Lissage3, {0, 4, 8, 0, 4}, {0, 4, 5, 3, 4}},
@@ -290,10 +235,14 @@ TEST(Filtres, KnownArrays) {
         f(entree, sortie);
         EXPECT_EQ(sortie, attendu);
     }
-}
+    // dernier: 0 -> none; 1..3 -> cubic; 4 -> 3-point; 5, 6 -> 5-point; 7+ -> 7-point
+    const int plafonds[] = {-1, 2, 2, 2, 3, 4, 4, 5, 5};
+    for (int dernier = 0; dernier < 9; ++dernier)
+        EXPECT_EQ(std::pair(InterpolationEffective(5, dernier), InterpolationEffective(1, dernier)),
+                  std::pair(plafonds[dernier], std::min(1, plafonds[dernier])));
 
-TEST(Cubique, RowsAtEighthsOnAKnownPolyline) {
-    // x is linear (64 px per point) so every row lands on x = 8k; y exercises the truncation.
+    // The cubic: x is linear (64 px per point) so every row lands on x = 8k; y exercises the
+    // truncation.
     SurfaceEnregistreuse s;
     TraceCubique(s, V{0, 64, 128, 192}, V{0, 100, -50, 30}, 0, 3);
     const std::vector<int> ys{26,  48,  66,  81,  91,  98,  101, 100,      // parabola 0,1,2
@@ -338,7 +287,7 @@ struct Courbes : Graphe {
     }
 };
 
-TEST_F(Courbes, EmptySingleAndTwoPointCurves) {
+TEST_F(Courbes, ShortFilteredAndFarCurvesBarsNearestPointMarkersAndPens) {
     c.Marqueur = 3;
     EXPECT_TRUE(Trace(5, {}).empty() && surface.Traces.empty());
     EXPECT_TRUE(Trace(5, {{100, 200}}).empty()) << "the marker only";
@@ -350,9 +299,8 @@ TEST_F(Courbes, EmptySingleAndTwoPointCurves) {
         EXPECT_EQ(Trace(genre, {{-500, 300}, {500, -200}}),
                   (Lignes{{Px(-500), Py(300), Px(500), Py(-200)}}))
             << genre;
-}
 
-TEST_F(Courbes, FivePointsUseTheThreePointFilterOnPixels) {
+    // Five points use the three-point filter, on pixels.
     const std::vector<std::pair<int, int>> p{
         {-800, 0}, {-400, 500}, {0, -300}, {400, 700}, {800, 1}};
     V px, py, fx(5), fy(5);
@@ -362,27 +310,23 @@ TEST_F(Courbes, FivePointsUseTheThreePointFilterOnPixels) {
     SurfaceEnregistreuse attendu;
     TraceCubique(attendu, fx, fy, 0, 4);
     EXPECT_EQ(Trace(5, p), attendu.Lignes());
-}
 
-TEST_F(Courbes, BarsAndNearestPoint) {
     // Bars from the zero line; the point on it gets none.
     EXPECT_EQ(Trace(0, {{-500, 300}, {0, 0}, {500, -200}}),
               (Lignes{{Px(-500), Py(0), Px(-500), Py(300)}, {Px(500), Py(0), Px(500), Py(-200)}}));
     EXPECT_EQ(PointProche(g, Px(500), Py(-200), c), 2);
 
     Trace(-1, {{-500, 0}, {500, 0}, {0, 900}, {-500, 0}});
-    // Equidistant from 0 and 1: the lower index wins; the duplicate 3 never beats 0.
-    EXPECT_EQ(PointProche(g, Px(0), Py(0), c), 0);
-    EXPECT_EQ(PointProche(g, Px(-500), Py(0), c), 0);
-    EXPECT_EQ(PointProche(g, 100000, Py(0) + 3000, c), 1) << "no distance limit";
-    EXPECT_EQ(PointProche(g, Px(0), Py(890), c), 2);
+    // Equidistant from 0 and 1: the lower index wins; the duplicate 3 never beats 0; no limit.
+    EXPECT_EQ(
+        (std::array{PointProche(g, Px(0), Py(0), c), PointProche(g, Px(-500), Py(0), c),
+                    PointProche(g, 100000, Py(0) + 3000, c), PointProche(g, Px(0), Py(890), c)}),
+        (std::array{0, 0, 1, 2}));
     c.Fin = -1;
     EXPECT_EQ(PointProche(g, 0, 0, c), -1) << "empty range";
-}
 
-TEST_F(Courbes, FarPositionsSaturateInsteadOfWrapping) {
-    // About 50 px per raw unit puts the largest raw values some 10^11 px away; on 32 bits such a
-    // position wraps to somewhere on the picture.
+    // Far positions saturate instead of wrapping. About 50 px per raw unit puts the largest raw
+    // values some 10^11 px away; on 32 bits such a position wraps to somewhere on the picture.
     g.ConfX = g.ConfY = {0, 10, 0, 0, "x", ""};
     CalculGraphe(g);
     Trace(-1, {{2147483647, 5}, {5, 5}});
@@ -403,19 +347,19 @@ TEST_F(Courbes, FarPositionsSaturateInsteadOfWrapping) {
     EXPECT_EQ(l[2], 1000000);
     const double pente = double(Py(1000000) - Py(0)) / double(Px(2000000) - Px(0));
     EXPECT_NEAR(double(l[3] - l[1]) / double(l[2] - l[0]), pente, 1e-4);
-}
 
-TEST_F(Courbes, MarkersAndPens) {
+    // Markers and pens.
+    surface.Efface();
     StyloCourbe(g, {3, 1, 0, 2});
     EXPECT_EQ(surface.StyloCourant(), (Stylo{0x008000, StyleTrait::Tirets, 1, ModeTrait::Copie}));
     for (int forme : {2, 4, 5, 0, 6}) TraceMarqueur(g, forme, 50, 60);
     EXPECT_EQ(surface.StyloCourant().Style, StyleTrait::Plein) << "markers are solid";
     EXPECT_EQ(surface.Lignes(), (Lignes{{49, 59, 52, 62}, {49, 61, 52, 58}}));
-    const auto p = surface.DeGenre(Trace::Genre::Polygone);
-    ASSERT_EQ(p.size(), 2u);
-    EXPECT_EQ(p[0]->Points, (Points{{48, 60}, {50, 58}, {52, 60}, {50, 62}}));
-    EXPECT_EQ(p[1]->Points, (Points{{48, 58}, {52, 58}, {50, 62}}));
-    EXPECT_EQ(surface.Traces.size(), 5u) << "a pixel for shape 0, nothing for unknown shapes";
+    // Two polygons of five drawings: a pixel for shape 0, nothing for unknown shapes.
+    const auto poly = surface.DeGenre(Trace::Genre::Polygone);
+    ASSERT_EQ((std::array{poly.size(), surface.Traces.size()}), (std::array<std::size_t, 2>{2, 5}));
+    EXPECT_EQ(poly[0]->Points, (Points{{48, 60}, {50, 58}, {52, 60}, {50, 62}}));
+    EXPECT_EQ(poly[1]->Points, (Points{{48, 58}, {52, 58}, {50, 62}}));
 
     // Widths in 0,3 mm steps at the surface's resolution; unknown indices fall back.
     SurfaceEnregistreuse page(600);
@@ -427,10 +371,12 @@ TEST_F(Courbes, MarkersAndPens) {
     EXPECT_EQ(page.RemplissageCourant().Style, StyleRemplissage::Transparent);
 }
 
-TEST_F(Courbes, XorCursorFiguresAndStates) {
-    const int x = Px(0), y = Py(0);
+TEST_F(Courbes, XorCursorFiguresStatesAndSurfacesLetGo) {
     const TRect& k = g.Cadre;
-    EXPECT_EQ(Figure(1, surface), (Lignes{{k.Left, y, k.Right, y}, {x, k.Top, x, k.Bottom}}));
+    const auto croix = [&] {
+        return Lignes{{k.Left, Py(0), k.Right, Py(0)}, {Px(0), k.Top, Px(0), k.Bottom}};
+    };
+    EXPECT_EQ(Figure(1, surface), croix());
     EXPECT_EQ(surface.Traces[0].StyloActif,
               (Stylo{0xFF0000 ^ 0xFFFFFF, StyleTrait::Pointilles, 1, ModeTrait::Xor}));
     CurseurPlace(g, 0, 0); // erases then draws again
@@ -440,46 +386,23 @@ TEST_F(Courbes, XorCursorFiguresAndStates) {
     // A curve drawn under a shown cursor hides it first and shows it again last.
     CurseurRafraichit(g);
     ASSERT_EQ(Trace(1, {{0, 0}, {100, 100}}).size(), 5u);
-    EXPECT_EQ(surface.Traces.front().StyloActif.Mode, ModeTrait::Xor);
-    EXPECT_EQ(surface.Traces.back().StyloActif.Mode, ModeTrait::Xor);
-    // A new layout hides it and keeps it active; a reset hides it and makes it inactive.
-    surface.Efface();
-    CalculGraphe(g);
-    CurseurRafraichit(g);
-    CurseurRaz(g);
-    CurseurRafraichit(g);
-    EXPECT_EQ(surface.Lignes().size(), 6u);
+    EXPECT_TRUE(surface.Traces.front().StyloActif.Mode == ModeTrait::Xor &&
+                surface.Traces.back().StyloActif.Mode == ModeTrait::Xor);
     // The thick dot of an acquisition.
-    EXPECT_EQ(Figure(0, surface), (Lignes{{x, y, x, y}}));
+    EXPECT_EQ(Figure(0, surface), (Lignes{{Px(0), Py(0), Px(0), Py(0)}}));
     EXPECT_EQ(surface.Traces[0].StyloActif.Largeur, 5);
-}
 
-TEST_F(Courbes, FiguresThatCannotBeErasedAreDrawnOnceInCopyMode) {
-    // Style 6, the printed crosshair: black, dash-dot, 0,2 mm, copy mode, on any surface.
+    // Figures that cannot be erased are drawn once in copy mode. Style 6, the printed crosshair:
+    // black, dash-dot, 0,2 mm, on any surface.
     SurfaceEnregistreuse page(600);
-    const TRect& k = g.Cadre;
-    const auto croix = [&] {
-        const int x = Px(0), y = Py(0);
-        return Lignes{{k.Left, y, k.Right, y}, {x, k.Top, x, k.Bottom}};
-    };
     Figure(6, page);
     CurseurCache(g); // cannot take it back: draws nothing
     EXPECT_EQ(page.Lignes(), croix());
     EXPECT_EQ(page.Traces.back().StyloActif,
               (Stylo{0x000000, StyleTrait::TiretPoint, 600 * 2 / 254, ModeTrait::Copie}));
 
-    // Without XOR (a vector picture), any style is drawn once in its plain colour.
-    SurfaceEnregistreuse image(96, false);
-    Figure(1, image);
-    CurseurPlace(g, 0, 0);
-    CurseurCache(g);
-    EXPECT_EQ(image.Lignes(), croix());
-    EXPECT_EQ(image.Traces[0].StyloActif,
-              (Stylo{0xFF0000, StyleTrait::Pointilles, 1, ModeTrait::Copie}));
-}
-
-TEST_F(Courbes, CursorLetsGoOfASurfaceThatIsReplaced) {
-    // Shown on a surface that is then destroyed; a new one takes its address.
+    // The cursor lets go of a surface that is replaced. Shown on a surface that is then destroyed;
+    // a new one takes its address.
     std::optional<SurfaceEnregistreuse> ecran(std::in_place, 96);
     Figure(1, *ecran);
     ecran.emplace(96);
@@ -490,23 +413,21 @@ TEST_F(Courbes, CursorLetsGoOfASurfaceThatIsReplaced) {
     // A layout refused for its size still lets go of the surface left behind.
     CurseurRafraichit(g);
     SurfaceEnregistreuse petite;
-    g.Surface = &petite;
-    g.Cadre = {0, 0, 50, 50};
+    std::tie(g.Surface, g.Cadre) = std::pair(&petite, TRect{0, 0, 50, 50});
     CalculGraphe(g);
-    EXPECT_EQ(g.CurseurGraphe.Surface, nullptr);
     ecran->Efface();
     CurseurRaz(g);
-    EXPECT_TRUE(ecran->Traces.empty() && petite.Traces.empty());
+    EXPECT_TRUE(!g.CurseurGraphe.Surface && ecran->Traces.empty() && petite.Traces.empty());
 
     // Forgetting leaves the figure where it is; the next layout and move draw it afresh.
     g.Cadre = {0, 0, 600, 400};
     Figure(1, *ecran);
     CurseurOublie(g);
     CurseurCache(g);
-    EXPECT_EQ(ecran->Lignes().size(), 2u);
+    const std::size_t laissees = ecran->Lignes().size();
     CalculGraphe(g);
     CurseurRafraichit(g);
-    EXPECT_EQ(ecran->Lignes().size(), 4u);
+    EXPECT_EQ((std::array{laissees, ecran->Lignes().size()}), (std::array<std::size_t, 2>{2, 4}));
 }
 
 } // namespace
