@@ -1,15 +1,10 @@
 // The modelling window opened from the characteristic study window on a study of three trials
 // of speed N against torque C.
-#include "core/data/Operations.h"
 #include "ui/Coquille.h"
 #include "ui/analysis/TCaractModele.h"
 #include "ui/analysis/TFormModelisation.h"
 #include "ui/plot/ZoneTrace.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QPdfDocument>
-#include <QSlider>
 #include <QToolButton>
 
 using namespace zyv;
@@ -112,9 +107,6 @@ private slots:
             QTest::mouseClick(p.Zone(), Qt::LeftButton, {}, ou);
             QVERIFY(p.Zone()->Image() != sansCurseur);
             QCOMPARE(p.Lectures(), QStringLiteral("500 tr/min | 10,0 mN.m"));
-            p.W<QSlider>("ZoomX")->setValue(20); // a redraw keeps the cursor where it was
-            QCOMPARE(p.Lectures(), QStringLiteral("500 tr/min | 10,0 mN.m"));
-            p.W<QSlider>("ZoomX")->setValue(10);
 
             // The picture and the page carry the read-outs.
             const char* lecture = "Vitesse de rotation : 500 tr/min";
