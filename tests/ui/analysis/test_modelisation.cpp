@@ -5,6 +5,7 @@
 #include "ui/analysis/TFormModelisation.h"
 #include "ui/plot/ZoneTrace.h"
 
+#include <QSlider>
 #include <QToolButton>
 
 using namespace zyv;
@@ -107,6 +108,9 @@ private slots:
             QTest::mouseClick(p.Zone(), Qt::LeftButton, {}, ou);
             QVERIFY(p.Zone()->Image() != sansCurseur);
             QCOMPARE(p.Lectures(), QStringLiteral("500 tr/min | 10,0 mN.m"));
+            p.W<QSlider>("ZoomX")->setValue(20); // a redraw keeps the cursor where it was
+            QCOMPARE(p.Lectures(), QStringLiteral("500 tr/min | 10,0 mN.m"));
+            p.W<QSlider>("ZoomX")->setValue(10);
 
             // The picture and the page carry the read-outs.
             const char* lecture = "Vitesse de rotation : 500 tr/min";
