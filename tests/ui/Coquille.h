@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/data/Fichiers.h"
+#include "core/data/Operations.h"
 #include "core/link/ConfigCom.h"
 #include "core/link/ListePorts.h"
 #include "core/link/PortCom.h"
@@ -28,8 +29,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPdfDocument>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -70,29 +76,6 @@ inline void Actionne(QWidget* w,
 inline std::shared_ptr<bool> AccepteCaract() {
     return SurDialogue(
         [](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("BtnOK"))->click(); });
-}
-
-// Dragged larger, back, maximised and restored: each time, with nothing else redrawing them, the
-// shown frames of a study window sit on their slots of the layout rule over the background picture.
-template <class Fenetre, class Regle> void VerifieDisposition(Fenetre& f, Regle regle) {
-    const QSize avant = f.size();
-    const std::function<void()> gestes[] = {[&] { f.resize(avant + QSize(230, 170)); },
-                                            [&] { f.resize(avant); }, [&] { f.showMaximized(); },
-                                            [&] { f.showNormal(); }};
-    for (const auto& geste : gestes) {
-        const QSize taille = f.size();
-        geste();
-        QTRY_VERIFY(f.size() != taille);
-        QCoreApplication::processEvents();
-        const QRect z = f.template findChild<QWidget*>(QStringLiteral("Imagefond"))->geometry();
-        const auto places = regle(TRectDim{z.left(), z.top(), z.width(), z.height()});
-        std::size_t k = 0;
-        for (const CadreTrace* cadre : f.CaractMachine)
-            if (cadre->isVisible()) {
-                const TRectDim& r = places[k++];
-                QCOMPARE(cadre->geometry(), QRect(r.Left, r.Top, r.Width, r.Height));
-            }
-    }
 }
 
 struct Coquille {
@@ -155,9 +138,7 @@ struct Coquille {
         return Trouve<QLabel>(dans, nom)->text();
     }
     void Clique(QWidget* dans, const char* nom) const {
-        QPushButton* b = Trouve<QPushButton>(dans, nom);
-        QVERIFY(b != nullptr);
-        QTest::mouseClick(b, Qt::LeftButton);
+        QTest::mouseClick(Trouve<QPushButton>(dans, nom), Qt::LeftButton);
     }
     long Ouvertures() const {
         return std::count(Module->Traces.begin(), Module->Traces.end(), "open");
@@ -190,6 +171,20 @@ template <class Vue> struct PosteEtude : Coquille {
         return Trouve<T>(Fenetre.get(), nom);
     }
     QAction* A(const char* nom) const { return W<QAction>(nom); }
+    // "Caractéristique moteur" pressed in the main window, its dialog answered OK: N(C).
+    bool OuvreMoteur() {
+        const auto fait = AccepteCaract();
+        QTest::mouseClick(Trouve<QPushButton>(ZYV2.get(), "ButtonCaractMoteur"), Qt::LeftButton);
+        return QTest::qWaitFor([&] { return *fait; }, 5000);
+    }
+    // Waits for the window to show the given speed read from the module, then takes it.
+    bool Prend(int vitesse) {
+        Lira({2400, 1000, static_cast<std::uint16_t>(vitesse), 250, 2000, 800});
+        if (!QTest::qWaitFor([&] { return E->MesureCourante[GVitesse] == vitesse; }, 5000))
+            return false;
+        QTest::keyClick(Fenetre.get(), Qt::Key_Space);
+        return true;
+    }
     QString Val(const char* nom) const { return W<QLabel>(nom)->text(); }
     void Touche(Qt::Key k) { QTest::keyClick(Fenetre.get(), k); }
 };

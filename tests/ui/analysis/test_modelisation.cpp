@@ -1,14 +1,10 @@
 // The modelling window opened from the characteristic study window on a study of three trials
 // of speed N against torque C.
-#include "core/data/Operations.h"
 #include "ui/Coquille.h"
 #include "ui/analysis/TCaractModele.h"
 #include "ui/analysis/TFormModelisation.h"
 #include "ui/plot/ZoneTrace.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QPdfDocument>
 #include <QSlider>
 #include <QToolButton>
 

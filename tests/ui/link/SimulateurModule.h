@@ -1,6 +1,9 @@
 // Runs zyv-module-sim for one test and hands out the pseudo-terminal it serves.
 #pragma once
 
+#include "core/link/ConfigCom.h"
+#include "ui/link/TransportSerie.h"
+
 #include <QDeadlineTimer>
 #include <QProcess>
 
@@ -40,6 +43,27 @@ public:
 private:
     QProcess processus_;
     QString chemin_;
+};
+
+// A simulator, and one port, module link and study wired to it as the application wires them.
+struct Liaison {
+    SimulateurModule sim;
+    HorlogeSysteme horloge;
+    std::unique_ptr<Etude> etude = std::make_unique<Etude>();
+    TPortCom port{[](const std::string&) { return std::make_shared<TransportSerie>(); }, horloge};
+    ModuleZYV module{*etude, port, horloge};
+
+    explicit Liaison(const QStringList& options) : sim(options) {}
+    bool Connecte() { return Connecte(sim.Chemin()); }
+    bool Connecte(const QString& chemin) {
+        etude->Config.ChoisitPort(chemin.toStdString());
+        module.InitialiseComZYV();
+        return module.OuvrirComZYV();
+    }
+    const TMesure& Lit() {
+        module.LectureValeur();
+        return etude->MesureCourante;
+    }
 };
 
 } // namespace zyv::test

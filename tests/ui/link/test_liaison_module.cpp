@@ -1,7 +1,5 @@
 // The module link end to end: QSerialPort on a pseudo-terminal served by zyv-module-sim.
 #include "SimulateurModule.h"
-#include "core/link/ConfigCom.h"
-#include "ui/link/TransportSerie.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,6 +14,7 @@
 #include <unistd.h>
 
 using namespace zyv;
+using zyv::test::Liaison;
 using zyv::test::SimulateurModule;
 
 namespace {
@@ -35,31 +34,6 @@ extern "C" int ioctl(int fd, unsigned long requete, ...) noexcept {
         LignesModem.emplace_back(requete, *static_cast<int*>(argument));
     return systeme(fd, requete, argument);
 }
-
-namespace {
-
-// A simulator, and one port, module link and study wired to it as the application wires them.
-struct Liaison {
-    SimulateurModule sim;
-    HorlogeSysteme horloge;
-    std::unique_ptr<Etude> etude = std::make_unique<Etude>();
-    TPortCom port{[](const std::string&) { return std::make_shared<TransportSerie>(); }, horloge};
-    ModuleZYV module{*etude, port, horloge};
-
-    explicit Liaison(const QStringList& options) : sim(options) {}
-    bool Connecte() { return Connecte(sim.Chemin()); }
-    bool Connecte(const QString& chemin) {
-        etude->Config.ChoisitPort(chemin.toStdString());
-        module.InitialiseComZYV();
-        return module.OuvrirComZYV();
-    }
-    const TMesure& Lit() {
-        module.LectureValeur();
-        return etude->MesureCourante;
-    }
-};
-
-} // namespace
 
 class TestLiaisonModule : public QObject {
     Q_OBJECT

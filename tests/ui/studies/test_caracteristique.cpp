@@ -1,17 +1,11 @@
 // The characteristic study window driven as a student would, on a scripted module.
 #include "core/analysis/ExportTexte.h"
-#include "core/data/Operations.h"
 #include "ui/Coquille.h"
 #include "ui/plot/TCaractMachine.h"
 #include "ui/studies/RadioGroup.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPdfDocument>
-#include <QTabBar>
 #include <QToolButton>
 #include <QWindow>
 
@@ -38,10 +32,8 @@ private slots:
         const auto annule = SurDialogue([](QDialog* d) { d->reject(); });
         c.Clique(c.ZYV2.get(), "ButtonCaractMoteur");
         QTRY_VERIFY(*annule);
-        QCOMPARE(c.Fenetre->windowHandle()->title(), QString::fromUtf8(TitreMoteur));
-        // Cancelled: no characteristic, so no start panel; one tab "Essai1".
+        // Cancelled: no characteristic, so no start panel.
         QVERIFY(!c.W("PanelBoutonsAcquisition")->isVisible());
-        QCOMPARE(c.W<QTabBar>("TabControlCourbes")->tabText(0), QStringLiteral("Essai1"));
         QVERIFY(c.W("PanelValeursMoteur")->isVisible() && !c.W("PanelValeursGene")->isVisible());
 
         const auto fait = AccepteCaract();
@@ -60,11 +52,7 @@ private slots:
                 !c.W<QMenu>("Fichier1")->menuAction()->isEnabled());
         // Before the first reading, and into a full trial, nothing is taken: a beep each.
         c.Touche(Qt::Key_Space);
-        for (std::uint16_t n : {3000, 3300, 3100}) {
-            c.Lira({2400, 1000, n, 250, 2000, 800}); // taken once the window shows it
-            QTRY_COMPARE(c.E->MesureCourante[GVitesse], static_cast<int>(n));
-            c.Touche(Qt::Key_Space);
-        }
+        for (int n : {3000, 3300, 3100}) QVERIFY(c.Prend(n)); // taken once the window shows it
         c.E->Courant().DernierPoint = NbPointsMax - 1;
         c.Touche(Qt::Key_Space);
         QCOMPARE(c.Services.Bips, 2);
@@ -73,8 +61,6 @@ private slots:
         // Assistive technology reads each read-out's value, and what it measures as description.
         QCOMPARE(std::pair(Lu(c.W("ValVitesse")), Lu(c.W("ValVitesse"), QAccessible::Description)),
                  std::pair(QStringLiteral("3100 tr/min"), QStringLiteral("Vitesse")));
-        auto* y = c.Fenetre->CaractMachine[0]->findChild<QLabel*>(QStringLiteral("TextValeurY"));
-        QCOMPARE(Lu(y), y->text());
         c.Touche(Qt::Key_Escape);
         QVERIFY(!c.W("PanelManu")->isVisible() && c.Val("ValVitesse") == "----");
         c.Touche(Qt::Key_Space); // outside an acquisition: no point (the sort below sees three)
@@ -114,14 +100,14 @@ private slots:
         QVERIFY(c.Vitesses() == (std::vector<int>{3100, 3000}) && c.Val("ValVitesse") == "----");
 
         // A new trial keeps the sort key; deleting it (Oui) brings trial 1 back.
-        c.W<QLineEdit>("EditCommentaire")->clear();
-        QTest::keyClicks(c.W<QLineEdit>("EditCommentaire"),
-                         QStringLiteral("charge variable 24 V, essai ok"));
+        // The comment keeps its 20 characters, as in the file.
+        auto* commentaire = c.W<QLineEdit>("EditCommentaire");
+        commentaire->clear();
+        QTest::keyClicks(commentaire, QStringLiteral("charge variable 24 V, essai ok"));
         c.A("NouvelEssai1")->trigger();
-        QVERIFY(c.E->Courant().TriOrdre == 1 &&
-                c.W<QLineEdit>("EditCommentaire")->text().isEmpty());
+        QVERIFY(c.E->Courant().TriOrdre == 1 && commentaire->text().isEmpty());
         c.W<QTabBar>("TabControlCourbes")->setCurrentIndex(0);
-        QCOMPARE(c.W<QLineEdit>("EditCommentaire")->text(), QStringLiteral("charge variable 24 V"));
+        QCOMPARE(commentaire->text(), QStringLiteral("charge variable 24 V"));
         // Only the trials there are are offered for deletion, and none once one is left.
         QMetaObject::invokeMethod(c.W<QMenu>("SuppressionEssai1"), "aboutToShow");
         QVERIFY(c.A("SupEssai2")->isVisible() && !c.A("SupEssai3")->isVisible());
@@ -143,10 +129,8 @@ private slots:
         QVERIFY(LireTravail(relue, fichier.toStdString(), c.Services));
         QCOMPARE(relue.Travail.Essai(1).TriOrdre, 1);
 
-        // The title: 80 characters typed; one of 100 read from a file is shown whole and kept.
+        // A title of 100 characters read from a file is shown whole and kept.
         auto* titre = c.W<QLineEdit>("Edittitre");
-        QTest::keyClicks(titre, QString(90, QLatin1Char('t')));
-        QCOMPARE(titre->text().size(), 80);
         c.E->Travail.Titre.Affecte(std::string(100, 'l'));
         c.Fenetre->ActionCar();
         QTest::keyClick(titre, Qt::Key_End);
@@ -184,10 +168,7 @@ private slots:
         QTest::mouseClick(c.W<QPushButton>("ButtonAcquisitionManuelle"), Qt::LeftButton);
         QCOMPARE(c.E->Courant().DernierPoint, 1);
 
-        // 20 characters of comment, as in the file; pasted control characters become spaces.
-        commentaire->clear();
-        QTest::keyClicks(commentaire, QStringLiteral("charge variable 24 V, essai ok"));
-        QCOMPARE(commentaire->text(), QStringLiteral("charge variable 24 V"));
+        // Pasted control characters become spaces.
         commentaire->clear();
         QApplication::clipboard()->setText(QStringLiteral("a\tb\r\nc\x1b[2J"));
         QTest::keyClick(commentaire, Qt::Key_V, Qt::ControlModifier);
@@ -195,21 +176,31 @@ private slots:
         QCOMPARE(QString::fromStdString(c.E->Courant().Commentaire.Texte()), commentaire->text());
     }
 
+    // Dragged larger, then maximised: each time, with nothing else redrawing them, the frames
+    // sit on their slots of the layout rule over the background picture.
     void cadresSuiventLaFenetre() {
         Etude1 c;
-        for (int k = 1; k <= 4; ++k)
-            c.E->Travail.Caract[static_cast<std::size_t>(k)] = {
+        for (std::size_t k = 1; k <= 4; ++k)
+            c.E->Travail.Caract[k] = {
                 .Defini = true, .Affiche = true, .GrandeurX = GCouple, .GrandeurY = GVitesse};
         c.Fenetre->show();
         QVERIFY(QTest::qWaitForWindowExposed(c.Fenetre.get()));
-        VerifieDisposition(*c.Fenetre, [](const TRectDim& z) { return DispositionCaract(z, 4); });
+        for (const QSize taille : {c.Fenetre->size() + QSize(230, 170), QSize()}) {
+            const QSize avant = c.Fenetre->size();
+            taille.isValid() ? c.Fenetre->resize(taille) : c.Fenetre->showMaximized();
+            QTRY_VERIFY(c.Fenetre->size() != avant);
+            QCoreApplication::processEvents();
+            const QRect z = c.W("Imagefond")->geometry();
+            const auto places = DispositionCaract({z.left(), z.top(), z.width(), z.height()}, 4);
+            for (std::size_t k = 0; k < 4; ++k)
+                QCOMPARE(c.Fenetre->CaractMachine[k]->geometry(),
+                         QRect(places[k].Left, places[k].Top, places[k].Width, places[k].Height));
+        }
     }
 
     void copiesImpressionCaracteristiquesEtDisposition() {
         Etude1 c; // opened from the main window with one motor characteristic N(C)
-        const auto fait = AccepteCaract();
-        c.Clique(c.ZYV2.get(), "ButtonCaractMoteur");
-        QTRY_VERIFY(*fait);
+        QVERIFY(c.OuvreMoteur());
         c.E->Travail.Titre.Affecte("Moteur 24 V");
         AjoutePoint(*c.E);
         NouvelEssai(*c.E);
@@ -268,9 +259,7 @@ private slots:
 
     void conseilsTitreClavierEtBasculesAccessibles() {
         Etude1 c;
-        const auto fait = AccepteCaract();
-        c.Clique(c.ZYV2.get(), "ButtonCaractMoteur");
-        QTRY_VERIFY(*fait);
+        QVERIFY(c.OuvreMoteur());
         c.Fenetre->activateWindow(); // the characteristic dialog was the last active window
         QTRY_COMPARE(QApplication::activeWindow(), c.Fenetre.get());
         // Every tool button keeps its hint through refreshes that disable and enable it.
@@ -323,8 +312,7 @@ private slots:
         c.Fenetre->close();
         c.Services.Choix = {c.Dossier.filePath(QStringLiteral("banc.ZYV")).toStdString()};
         c.Clique(c.ZYV2.get(), "ButtonOuvrir");
-        QVERIFY(c.Fenetre->isVisible());
-        QCOMPARE(titre(), legende);
+        QVERIFY(c.Fenetre->isVisible() && titre() == legende);
     }
 };
 

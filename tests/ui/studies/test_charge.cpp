@@ -1,17 +1,9 @@
 // The load study window on a scripted module: the waiting phase, a cycle stopped or cut short,
 // the trials' frozen profiles, the layout and the time read-out.
-#include "core/data/Operations.h"
-#include "core/studies/ProfilCharge.h"
 #include "ui/Coquille.h"
-#include "ui/plot/CadreTrace.h"
 #include "ui/studies/TSelectCharge.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QMenu>
-#include <QPdfDocument>
-#include <QTabBar>
 
 using namespace zyv;
 
@@ -75,8 +67,6 @@ private slots:
         QVERIFY(c.Services.Questions.empty());
         QCOMPARE(std::tuple(c.E->Travail.NbEssais, c.Services.Bips), std::tuple(1, 3));
         c.Fenetre->ButtonStop1Click();
-        c.Fenetre->CaractMachine[0]->PopupMenu1Popup();
-        QVERIFY(c.Fenetre->CaractMachine[0]->findChild<QAction*>("Nouvelessai1")->isEnabled());
 
         // Trial 2: a cycle on a triangular profile, its mean following each point, stopped
         // early with Esc: points kept, the load released once, nothing sent after.
@@ -114,10 +104,6 @@ private slots:
         c.Module->LignePerdueApres = 0;
         QTRY_COMPARE(c.E->ModeAcquisition, 0);
         QVERIFY(c.E->Courant().DernierPoint == 0 && Lu(moyenne) == moyenne->text());
-
-        // Two plots are stacked.
-        c.E->Travail.Caract[2] = c.E->Travail.Caract[1];
-        QCOMPARE(c.Fenetre->calculposition({10, 20, 700, 880})[1], (TRectDim{10, 460, 700, 440}));
     }
 
     // "Connexion" is offered on an open port to a trial without points, deleted ones included.
@@ -195,30 +181,6 @@ private slots:
         QTest::mouseClick(c.W<QPushButton>("ButtonAcquisitionAutomatique"), Qt::LeftButton);
         QCOMPARE(std::pair(c.E->Courant().DernierPoint, c.Module->Ecrits.back()),
                  std::pair(-1, CommandeFinCycle));
-    }
-
-    // The simulated bench's controls stay above the windows; "Configuration" brings them back
-    // once closed, on the simulated bench only; a change hands the keyboard back.
-    void bancSimule() {
-        EtudeCharge c;
-        auto* menu = c.W<QMenu>("Configuration1");
-        auto* entree = c.W<QAction>("BancSimule1");
-        const auto offert = [&] { return emit menu->aboutToShow(), entree->isVisible(); };
-        QVERIFY(entree != nullptr && !offert());
-        c.Port.InitialisePort(NomPortSimule);
-        QVERIFY(c.Port.OuvrePort());
-        QTRY_VERIFY(c.FormBanc->isVisible() &&
-                    (c.FormBanc->windowFlags() & Qt::WindowStaysOnTopHint));
-        c.FormBanc->close();
-        c.FormBanc->Timer1Timer();
-        QVERIFY(!c.FormBanc->isVisible() && offert());
-        entree->trigger();
-        c.Fenetre->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), c.Fenetre.get());
-        c.FormBanc->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), c.FormBanc.get());
-        QTest::keyClick(c.Trouve(c.FormBanc.get(), "TrackBarCharge"), Qt::Key_Up);
-        QTRY_COMPARE(QApplication::activeWindow(), c.Fenetre.get());
     }
 };
 

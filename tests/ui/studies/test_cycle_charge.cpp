@@ -1,9 +1,7 @@
 // One whole load cycle through the real serial port path: QSerialPort on a pseudo-terminal
 // served by zyv-module-sim, whose journal shows every byte the module received.
-#include "core/link/ConfigCom.h"
 #include "core/studies/ProfilCharge.h"
 #include "ui/link/SimulateurModule.h"
-#include "ui/link/TransportSerie.h"
 #include "ui/socle/ServicesEssai.h"
 #include "ui/studies/TFormCharge.h"
 #include "ui/studies/TSelectCharge.h"
@@ -20,34 +18,27 @@ class TestCycleCharge : public QObject {
     Q_OBJECT
 private slots:
     void cycleTrapezoidalComplet() {
-        test::SimulateurModule sim({"--journal", "--cadence", "--charge", "0"});
-        HorlogeSysteme horloge;
-        auto e = std::make_unique<Etude>();
-        TPortCom port([](const std::string&) { return std::make_shared<TransportSerie>(); },
-                      horloge);
-        ModuleZYV module(*e, port, horloge);
+        test::Liaison l({"--journal", "--cadence", "--charge", "0"});
         ServicesEssai services;
         Fenetres fenetres;
         TGenerateurAleatoire hasard;
-        e->Travail.TypeEtude = EtudeChargeMoteur;
-        e->Travail.Caract[1] = {
+        l.etude->Travail.TypeEtude = EtudeChargeMoteur;
+        l.etude->Travail.Caract[1] = {
             .Defini = true, .Affiche = true, .GrandeurX = GTemps, .GrandeurY = GCouple};
-        e->Config.ChoisitPort(sim.Chemin().toStdString());
-        module.InitialiseComZYV();
-        QVERIFY(module.OuvrirComZYV());
-        TFormCharge fenetre(*e, module, services, fenetres, hasard);
+        QVERIFY(l.Connecte());
+        TFormCharge fenetre(*l.etude, l.module, services, fenetres, hasard);
         fenetre.show();
         fenetre.findChild<QComboBox*>("ComboBoxCharge")->setCurrentIndex(ChargeTrapezoidale);
-        const auto consignes = e->Courant().Consignes;
+        const auto consignes = l.etude->Courant().Consignes;
 
         QTest::mouseClick(fenetre.findChild<QPushButton*>("ButtonTemporel"), Qt::LeftButton);
-        QTRY_COMPARE(e->MesureCourante[GNumero], 0);
+        QTRY_COMPARE(l.etude->MesureCourante[GNumero], 0);
         QTest::mouseClick(fenetre.findChild<QPushButton*>("ButtonAcquisitionAutomatique"),
                           Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(e->ModeAcquisition, 0, 75000);
+        QTRY_COMPARE_WITH_TIMEOUT(l.etude->ModeAcquisition, 0, 75000);
 
         // About 200 points, in time order, the last one past the 60 s mark.
-        const TEssai& essai = e->Courant();
+        const TEssai& essai = l.etude->Courant();
         QVERIFY2(essai.DernierPoint >= 190 && essai.DernierPoint <= 205,
                  qPrintable(QString::number(essai.DernierPoint)));
         for (int i = 1; i <= essai.DernierPoint; ++i)
@@ -57,8 +48,8 @@ private slots:
         // The module saw the first set-point, then after each later reading the set-point of
         // the half-second step that reading reached, and 254 after the last.
         std::vector<int> recus;
-        for (QString l = sim.Ligne(2000); !l.isEmpty(); l = sim.Ligne(500))
-            recus.push_back(l.mid(2).toInt());
+        for (QString s = l.sim.Ligne(2000); !s.isEmpty(); s = l.sim.Ligne(500))
+            recus.push_back(s.mid(2).toInt());
         const auto debut = std::find(recus.begin(), recus.end(), consignes[0]);
         std::vector<int> attendus{consignes[0], 255};
         for (int i = 1; i <= essai.DernierPoint; ++i) {
