@@ -182,6 +182,25 @@ private slots:
         QCOMPARE(std::pair(c.E->Courant().DernierPoint, c.Module->Ecrits.back()),
                  std::pair(-1, CommandeFinCycle));
     }
+
+    // The simulated bench's panel stays above the window while "SIMUL" is open, and once closed
+    // the "Configuration" menu offers it again.
+    void bancSimule() {
+        EtudeCharge c;
+        auto* menu = c.W<QMenu>("Configuration1");
+        auto* entree = c.W<QAction>("BancSimule1");
+        const auto offert = [&] { return emit menu->aboutToShow(), entree->isVisible(); };
+        QVERIFY(entree != nullptr && !offert());
+        c.Port.InitialisePort(NomPortSimule);
+        QVERIFY(c.Port.OuvrePort());
+        QTRY_VERIFY(c.FormBanc->isVisible() &&
+                    (c.FormBanc->windowFlags() & Qt::WindowStaysOnTopHint));
+        c.FormBanc->close();
+        c.FormBanc->Timer1Timer();
+        QVERIFY(!c.FormBanc->isVisible() && offert());
+        entree->trigger();
+        QVERIFY(c.FormBanc->isVisible());
+    }
 };
 
 QTEST_MAIN(TestCharge)
