@@ -91,10 +91,12 @@ private slots:
             d->findChild<RadioGroup*>(QStringLiteral("RadioGroupOrdre"))->SetItemIndex(1);
             d->accept();
         });
+        // A point picked before the sort is let go: its index would name another point after.
+        SelectionnePoint(*c.E, 0);
         c.E->Enregistre = true;
         c.A("Trieressai1")->trigger();
         QCOMPARE(c.Vitesses(), (std::vector<int>{3300, 3100, 3000}));
-        QVERIFY(!c.E->Enregistre); // the order is saved in the file
+        QVERIFY(!c.E->Enregistre && c.E->MesureCourante[GNumero] == -1); // order saved in the file
         SelectionnePoint(*c.E, 0);
         c.Fenetre->Supprimepoint();
         QVERIFY(c.Vitesses() == (std::vector<int>{3100, 3000}) && c.Val("ValVitesse") == "----");
