@@ -19,7 +19,7 @@
 #include <unistd.h>
 #else
 #include <fstream>
-#include <thread>
+#include <random>
 #endif
 
 namespace zyv {
@@ -42,10 +42,10 @@ bool Cible(const std::string& nom, std::filesystem::path& cible) {
     return !ec;
 }
 
-std::string NomTemporaire(const std::filesystem::path& cible, unsigned long processus) {
+// jeton tells writers apart (the process number where there is one), the counter this one's files.
+std::string NomTemporaire(const std::filesystem::path& cible, unsigned long jeton) {
     static std::atomic<unsigned> compteur{0};
-    return cible.string() + "." + std::to_string(processus) + "-" + std::to_string(compteur++) +
-           ".tmp";
+    return cible.string() + "." + std::to_string(jeton) + "-" + std::to_string(compteur++) + ".tmp";
 }
 
 #ifdef ZYV_FICHIERS_POSIX
@@ -131,10 +131,11 @@ bool EcritOctetsRemplace(const std::filesystem::path& cible,
     const auto etat = fs::status(cible, ec);
     const bool existe = fs::exists(etat);
     if (existe && !fs::is_regular_file(etat)) return false;
-    const auto processus = std::hash<std::thread::id>{}(std::this_thread::get_id());
+    // No process number here: a random one keeps two programs saving side by side apart.
+    const unsigned long jeton = std::random_device{}();
     std::string temporaire;
     for (int essai = 0; essai < 100; ++essai) {
-        temporaire = NomTemporaire(cible, static_cast<unsigned long>(processus));
+        temporaire = NomTemporaire(cible, jeton);
         if (!fs::exists(temporaire, ec)) break;
     }
     bool ok;
